@@ -1,0 +1,46 @@
+#pragma once
+// The file-system calls the lock engine and the INI writer make. Paths are UTF-8.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+// A directory handle as a number, the way it is recorded in the folder table.
+using HandleValue = std::int64_t;
+constexpr HandleValue kInvalidHandle = -1;
+
+namespace attr {
+constexpr std::uint32_t kReadOnly = 0x1;
+constexpr std::uint32_t kHidden = 0x2;
+constexpr std::uint32_t kSystem = 0x4;
+constexpr std::uint32_t kDirectory = 0x10;
+constexpr std::uint32_t kArchive = 0x20;
+}  // namespace attr
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  // Opens a directory itself (list access, backup semantics) with the given share mode.
+  // Returns kInvalidHandle on any failure.
+  virtual HandleValue openDirectory(const std::string& path, std::uint32_t shareMode) = 0;
+  virtual bool closeHandle(HandleValue handle) = 0;
+
+  virtual std::optional<std::uint32_t> attributes(const std::string& path) = 0;
+  virtual bool setAttributes(const std::string& path, std::uint32_t attributes) = 0;
+  virtual bool exists(const std::string& path) = 0;
+  virtual bool deleteFile(const std::string& path) = 0;
+  virtual bool createDirectory(const std::string& path) = 0;
+
+  // Whole files as bytes. readFile gives nothing when the file cannot be read.
+  virtual std::optional<std::string> readFile(const std::string& path) = 0;
+  // Writes to a temporary file beside the target and moves it over the target in one step,
+  // so the target is never left half-written.
+  virtual bool replaceFile(const std::string& path, const std::string& bytes) = 0;
+
+  // The Windows system directory (where accum.lsb and lock.ico live), without a trailing slash.
+  virtual std::string systemDirectory() = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,25 @@
+#pragma once
+#include <string>
+
+#include "platform/file_system.h"
+
+namespace win {
+
+// Paths of MAX_PATH or more get the \\?\ form so folders of any length can be held.
+std::wstring extendedPath(const std::string& utf8Path);
+
+class FileSystemWin32 final : public platform::FileSystem {
+ public:
+  platform::HandleValue openDirectory(const std::string& path, std::uint32_t shareMode) override;
+  bool closeHandle(platform::HandleValue handle) override;
+  std::optional<std::uint32_t> attributes(const std::string& path) override;
+  bool setAttributes(const std::string& path, std::uint32_t attributes) override;
+  bool exists(const std::string& path) override;
+  bool deleteFile(const std::string& path) override;
+  bool createDirectory(const std::string& path) override;
+  std::optional<std::string> readFile(const std::string& path) override;
+  bool replaceFile(const std::string& path, const std::string& bytes) override;
+  std::string systemDirectory() override;
+};
+
+}  // namespace win

@@ -1,0 +1,14 @@
+#pragma once
+#include "platform/shell.h"
+
+namespace win {
+
+class ShellWin32 final : public platform::Shell {
+ public:
+  bool isUserAnAdmin() override;
+  bool open(const std::string& target) override;
+  void folderChanged(const std::string& path) override;
+  std::string applicationDirectory() override;
+};
+
+}  // namespace win

@@ -1,0 +1,3 @@
+#pragma once
+// Resource numbers shared by the .rc file and the code.
+#define IDI_APP 1
