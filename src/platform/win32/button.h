@@ -1,0 +1,22 @@
+#pragma once
+// The one place windows create their buttons. Every button reports a click to its parent as
+// WM_COMMAND with BN_CLICKED and the button's id, whatever control draws it.
+#include <windows.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace win {
+
+struct ButtonSpec {
+  int id = 0;
+  std::wstring caption;
+  int x = 0, y = 0, width = 0, height = 0;
+  // Stored control settings as a form file holds them: lower-case keys, values as text.
+  std::vector<std::pair<std::string, std::string>> settings;
+};
+
+HWND createButton(HWND parent, const ButtonSpec& spec);
+
+}  // namespace win
