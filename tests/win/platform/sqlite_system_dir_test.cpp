@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "core/sqlite_db.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/file_system_win32.h"
+#include "platform/win32/text_win32.h"
+
+namespace {
+
+class SqliteSystemDir : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    ::DeleteFileW(win::widen(path_).c_str());
+    ::DeleteFileW(win::widen(path_ + "-journal").c_str());
+  }
+  std::string path_ = win::FileSystemWin32().systemDirectory() + "\\qfv-test-" +
+                      std::to_string(::GetCurrentProcessId()) + ".lsb";
+};
+
+TEST_F(SqliteSystemDir, MissingStoreIsReportedAndNotCreated) {
+  try {
+    store::Database::openExisting(path_);
+    FAIL() << "opened a missing store";
+  } catch (const store::StoreError& e) {
+    EXPECT_EQ(e.number(), 14) << e.description();
+  }
+  EXPECT_EQ(::GetFileAttributesW(win::widen(path_).c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(SqliteSystemDir, ExistingStoreInTheSystemDirectoryReadsAndWrites) {
+  {
+    win::UniqueFile create(::CreateFileW(win::widen(path_).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    ASSERT_TRUE(create) << "cannot create " << path_;
+  }
+  auto db = store::Database::openExisting(path_);
+  db.execute("CREATE TABLE tab1 (ID INTEGER PRIMARY KEY AUTOINCREMENT, Foldername TEXT, Path TEXT, Handle INTEGER)");
+  auto add = db.prepare("insert into tab1 (Foldername,Path) values (?,?)");
+  add.bindText(1, "\xE6\x96\x87");
+  add.bindText(2, "C:\\\xE6\x96\x87");
+  add.step();
+  db.execute("update tab1 set Handle=1234 where ID=1");
+  auto again = store::Database::openExisting(path_);
+  const auto rows = again.query("select Path,Handle from tab1");
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0][0], "C:\\\xE6\x96\x87");
+  EXPECT_EQ(rows[0][1], "1234");
+}
+
+}  // namespace
