@@ -20,6 +20,11 @@ struct Message {
 
 inline constexpr const char* kAppTitle = "Quillmar Folder Vardel";
 
+// How a failure nobody handled is shown: its number and description, error icon, app title.
+inline Message errorMessage(int number, const std::string& description) {
+  return Message{"Error " + std::to_string(number) + ": " + description, kAppTitle, MsgButtons::Ok, MsgIcon::Error};
+}
+
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
