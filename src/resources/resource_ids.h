@@ -1,3 +1,4 @@
 #pragma once
 // Resource numbers shared by the .rc file and the code.
 #define IDI_APP 1
+#define IDI_LOCK 2

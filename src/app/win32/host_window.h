@@ -1,17 +1,43 @@
 #pragma once
-// frmTest: the hidden top-level window that keeps the program resident. It is a real top-level
-// window (not message-only) so that session-end and taskbar broadcasts reach it.
+// frmTest: the hidden top-level window that keeps the program resident, owns the tray icon and
+// its menu and receives the tray's callbacks. It is a real top-level window (not message-only)
+// so that session-end and taskbar broadcasts reach it.
+#include "app/application.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/window.h"
 
 namespace app {
 
-class HostWindow final : public win::Window {
+class HostWindow final : public win::Window, public TrayPort {
  public:
   static constexpr const wchar_t* kClassName = L"frmTest";
+  static constexpr UINT kTrayCallback = 512;  // WM_MOUSEMOVE, as the icon was always registered
+  static constexpr UINT kMnuShow = 1;
+  static constexpr UINT kMnuAbout = 2;
+
   bool create();
+  void attach(Application& application) { application_ = &application; }
+  HMENU menu() const { return menu_.get(); }
+
+  // TrayPort
+  void addIcon() override;
+  void popUpMenu() override;
+  void hideHost() override;
 
  protected:
   LRESULT onMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+ private:
+  static constexpr UINT_PTR kRetryTimer = 1;
+  static constexpr int kRetryLimit = 60;  // two minutes of tries, every two seconds
+  bool tryAddIcon();
+
+  Application* application_ = nullptr;
+  win::UniqueMenu menu_;
+  HICON icon_ = nullptr;  // shared resource icon: not destroyed
+  UINT taskbarCreated_ = 0;
+  bool iconWanted_ = false;
+  int retriesLeft_ = 0;
 };
 
 }  // namespace app
