@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <iterator>
 
 namespace art {
 namespace {
@@ -150,5 +151,298 @@ std::string encodeIco(const std::vector<Image>& images) {
 
 std::string lockIco() { return encodeIco({padlock(16), padlock(32), padlock(48)}); }
 std::string appIco() { return encodeIco({appIcon(16), appIcon(32)}); }
+
+namespace {
+
+Rgba rgb(int r, int g, int b) { return {r / 255.0, g / 255.0, b / 255.0, 1}; }
+
+Shape triangle(double ax, double ay, double bx, double by, double cx, double cy) {
+  return [=](double u, double v) {
+    const auto side = [](double px, double py, double qx, double qy, double x, double y) {
+      return (qx - px) * (y - py) - (qy - py) * (x - px);
+    };
+    const double d1 = side(ax, ay, bx, by, u, v);
+    const double d2 = side(bx, by, cx, cy, u, v);
+    const double d3 = side(cx, cy, ax, ay, u, v);
+    return (d1 >= 0 && d2 >= 0 && d3 >= 0) || (d1 <= 0 && d2 <= 0 && d3 <= 0);
+  };
+}
+
+Shape disc(double cx, double cy, double r) {
+  return [=](double u, double v) { return std::hypot(u - cx, v - cy) <= r; };
+}
+
+Shape flipY(const Shape& s) {
+  return [=](double u, double v) { return s(u, 1 - v); };
+}
+
+// The ramp the background is drawn from: every pixel is one of its 256 steps.
+std::uint32_t rampColour(double t) {
+  struct Stop {
+    double t;
+    int r, g, b;
+  };
+  static const Stop stops[] = {{0.0, 0xF6, 0xF9, 0xFC}, {0.45, 0xD5, 0xE0, 0xEC}, {0.80, 0xA3, 0xB8, 0xD3},
+                               {1.0, 0x5E, 0x7E, 0xA8}};
+  t = std::clamp(t, 0.0, 1.0);
+  std::size_t i = 0;
+  while (i + 2 < std::size(stops) && t > stops[i + 1].t) ++i;
+  const Stop& a = stops[i];
+  const Stop& b = stops[i + 1];
+  const double f = (t - a.t) / (b.t - a.t);
+  const auto mix = [f](int x, int y) { return static_cast<std::uint32_t>(std::lround(x + (y - x) * f)); };
+  return 0xFF000000u | (mix(a.r, b.r) << 16) | (mix(a.g, b.g) << 8) | mix(a.b, b.b);
+}
+
+void drawFolder(Image& img, Rgba light, Rgba dark, bool open) {
+  paint(img, roundRect(0.06, 0.16, 0.46, 0.34, 0.04), dark);
+  paint(img, roundRect(0.04, 0.24, 0.96, 0.88, 0.05), dark);
+  paint(img, roundRect(0.10, 0.30, 0.90, 0.82, 0.03), light);
+  if (open) {
+    // The front flap tilted down and forward.
+    paint(img, triangle(0.20, 0.46, 1.00, 0.46, 0.90, 0.88), dark);
+    paint(img, triangle(0.20, 0.46, 0.04, 0.88, 0.90, 0.88), dark);
+    paint(img, triangle(0.25, 0.52, 0.92, 0.52, 0.85, 0.82), {light.r * 0.9 + 0.1, light.g * 0.9 + 0.1, light.b * 0.9, 1});
+    paint(img, triangle(0.25, 0.52, 0.12, 0.82, 0.85, 0.82), {light.r * 0.9 + 0.1, light.g * 0.9 + 0.1, light.b * 0.9, 1});
+  }
+}
+
+void drawDrive(Image& img, int kind) {
+  const Rgba dark = rgb(0x45, 0x4B, 0x55);
+  switch (kind) {
+    case 0:  // fixed disk
+      paint(img, roundRect(0.04, 0.34, 0.96, 0.76, 0.06), dark);
+      paint(img, roundRect(0.10, 0.40, 0.90, 0.70, 0.04), rgb(0xC9, 0xCE, 0xD6));
+      paint(img, disc(0.78, 0.58, 0.06), rgb(0x2E, 0xB8, 0x4A));
+      break;
+    case 1:  // removable
+      paint(img, roundRect(0.12, 0.30, 0.88, 0.78, 0.06), dark);
+      paint(img, roundRect(0.18, 0.36, 0.82, 0.72, 0.04), rgb(0xE4, 0xE6, 0xEA));
+      paint(img, roundRect(0.30, 0.44, 0.70, 0.52, 0.02), dark);
+      break;
+    case 2:  // optical disc
+      paint(img, disc(0.5, 0.5, 0.46), dark);
+      paint(img, disc(0.5, 0.5, 0.40), rgb(0xD8, 0xE2, 0xEE));
+      paint(img, [](double u, double v) { return v < 0.5 && u > 0.5 && std::hypot(u - 0.5, v - 0.5) <= 0.40; },
+            rgb(0xF2, 0xC9, 0xF0));
+      paint(img, disc(0.5, 0.5, 0.12), dark);
+      break;
+    case 3:  // network share
+      paint(img, roundRect(0.04, 0.16, 0.96, 0.56, 0.06), dark);
+      paint(img, roundRect(0.10, 0.22, 0.90, 0.50, 0.04), rgb(0xC9, 0xCE, 0xD6));
+      paint(img, roundRect(0.44, 0.56, 0.56, 0.80, 0.0), dark);
+      paint(img, roundRect(0.10, 0.78, 0.90, 0.88, 0.0), rgb(0x2F, 0x6F, 0xC4));
+      break;
+    default:  // memory
+      paint(img, roundRect(0.08, 0.30, 0.92, 0.70, 0.03), rgb(0x1E, 0x6B, 0x3A));
+      for (int i = 0; i < 4; ++i) {
+        const double x = 0.16 + i * 0.19;
+        paint(img, roundRect(x, 0.38, x + 0.12, 0.56, 0.0), rgb(0x22, 0x22, 0x22));
+        paint(img, roundRect(x + 0.02, 0.70, x + 0.10, 0.84, 0.0), rgb(0xD6, 0xB0, 0x3A));
+      }
+      break;
+  }
+}
+
+void drawDocument(Image& img, Rgba band) {
+  paint(img, roundRect(0.16, 0.04, 0.84, 0.96, 0.03), rgb(0x6A, 0x70, 0x7A));
+  paint(img, roundRect(0.22, 0.10, 0.78, 0.90, 0.02), rgb(0xFF, 0xFF, 0xFF));
+  paint(img, roundRect(0.22, 0.10, 0.78, 0.26, 0.02), band);
+  for (int i = 0; i < 4; ++i) {
+    const double y = 0.36 + i * 0.13;
+    paint(img, roundRect(0.30, y, 0.70, y + 0.05, 0.0), rgb(0x9A, 0xA2, 0xAE));
+  }
+}
+
+void drawKey(Image& img) {
+  const Rgba dark = rgb(0x6B, 0x4A, 0x05);
+  paint(img, disc(0.28, 0.5, 0.24), dark);
+  paint(img, disc(0.28, 0.5, 0.17), rgb(0xF2, 0xC2, 0x3A));
+  paint(img, roundRect(0.46, 0.44, 0.96, 0.58, 0.0), dark);
+  paint(img, roundRect(0.74, 0.56, 0.82, 0.74, 0.0), dark);
+  paint(img, roundRect(0.88, 0.56, 0.96, 0.70, 0.0), dark);
+}
+
+void drawTileWindow(Image& img) {
+  paint(img, roundRect(0.02, 0.06, 0.98, 0.94, 0.04), rgb(0x1F, 0x3A, 0x6B));
+  paint(img, roundRect(0.08, 0.10, 0.92, 0.26, 0.0), rgb(0x3C, 0x78, 0xD8));
+  paint(img, roundRect(0.08, 0.30, 0.92, 0.88, 0.0), rgb(0xFF, 0xFF, 0xFF));
+  paint(img, roundRect(0.14, 0.36, 0.47, 0.58, 0.0), rgb(0xE0, 0x3A, 0x2E));
+  paint(img, roundRect(0.53, 0.36, 0.86, 0.58, 0.0), rgb(0x2E, 0xA8, 0x48));
+  paint(img, roundRect(0.14, 0.62, 0.47, 0.84, 0.0), rgb(0x2F, 0x6F, 0xE0));
+  paint(img, roundRect(0.53, 0.62, 0.86, 0.84, 0.0), rgb(0xF2, 0xC0, 0x1E));
+}
+
+const Rgba kPalette[10] = {rgb(0x4A, 0x86, 0xD8), rgb(0x43, 0xB0, 0x5C), rgb(0xE0, 0x4F, 0x43), rgb(0x8E, 0x5C, 0xC8),
+                           rgb(0x9A, 0xA0, 0xA8), rgb(0x2F, 0xA8, 0xA8), rgb(0xF0, 0x8A, 0x2A), rgb(0xE8, 0x74, 0xB0),
+                           rgb(0x9A, 0x6A, 0x3A), rgb(0x40, 0x44, 0x4C)};
+
+Rgba darker(Rgba c) { return {c.r * 0.55, c.g * 0.55, c.b * 0.55, 1}; }
+
+std::string bmpHeaders(const Image& image, int bits, std::uint32_t paletteSize, std::uint32_t stride) {
+  std::string out;
+  const auto put16 = [&](std::uint32_t v) { out += static_cast<char>(v & 0xFF); out += static_cast<char>((v >> 8) & 0xFF); };
+  const auto put32 = [&](std::uint32_t v) { put16(v & 0xFFFF); put16(v >> 16); };
+  const std::uint32_t offBits = 14 + 40 + paletteSize * 4;
+  const std::uint32_t imageBytes = stride * static_cast<std::uint32_t>(image.height);
+  put16(0x4D42);
+  put32(offBits + imageBytes);
+  put32(0);
+  put32(offBits);
+  put32(40);
+  put32(static_cast<std::uint32_t>(image.width));
+  put32(static_cast<std::uint32_t>(image.height));
+  put16(1);
+  put16(static_cast<std::uint32_t>(bits));
+  put32(0);  // no compression
+  put32(imageBytes);
+  put32(3780);  // 96 dots per inch
+  put32(3780);
+  put32(paletteSize);
+  put32(0);
+  return out;
+}
+
+}  // namespace
+
+Image background() {
+  Image img{kBackgroundWidth, kBackgroundHeight,
+            std::vector<std::uint32_t>(static_cast<std::size_t>(kBackgroundWidth * kBackgroundHeight))};
+  // An ordered dither between neighbouring ramp steps keeps the gradient free of bands.
+  static const int bayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
+  for (int y = 0; y < img.height; ++y) {
+    for (int x = 0; x < img.width; ++x) {
+      double t = 0.08 + 0.62 * y / (img.height - 1);
+      // A soft light in the top right corner and a faint diagonal grain.
+      const double gx = (x - 520.0) / 170.0;
+      const double gy = (y - 10.0) / 110.0;
+      t -= 0.10 * std::exp(-(gx * gx + gy * gy) / 2);
+      t += 0.008 * std::sin((x + y) * 0.30);
+      // The band behind the bottom row of buttons.
+      if (y >= 480) t = 0.80 + 0.18 * (y - 480) / (img.height - 480.0);
+      if (y == 480) t = 1.0;
+      const double level = std::clamp(t, 0.0, 1.0) * 255 + (bayer[y % 4][x % 4] + 0.5) / 16 - 0.5;
+      const int index = std::clamp(static_cast<int>(std::lround(level)), 0, 255);
+      img.argb[static_cast<std::size_t>(y * img.width + x)] = rampColour(index / 255.0);
+    }
+  }
+  return img;
+}
+
+Image arrow(bool down) {
+  Image img = blank(16);
+  const Rgba fill = down ? rgb(0x34, 0xA8, 0x4E) : rgb(0xE0, 0x5A, 0x2C);
+  const Rgba edge = darker(fill);
+  const auto orient = [down](const Shape& s) { return down ? s : flipY(s); };
+  paint(img, orient(roundRect(0.30, 0.02, 0.70, 0.56, 0.04)), edge);
+  paint(img, orient(triangle(0.02, 0.44, 0.98, 0.44, 0.5, 1.0)), edge);
+  paint(img, orient(roundRect(0.37, 0.08, 0.63, 0.56, 0.02)), fill);
+  paint(img, orient(triangle(0.15, 0.51, 0.85, 0.51, 0.5, 0.90)), fill);
+  paint(img, orient(roundRect(0.40, 0.10, 0.48, 0.50, 0.0)), {1, 1, 1, 0.35});
+  return img;
+}
+
+Image smallIcon(int n) {
+  Image img = blank(16);
+  const Rgba yellow = rgb(0xF5, 0xC5, 0x42);
+  const Rgba brown = rgb(0x9C, 0x6C, 0x12);
+  if (n == 1 || n == 2) {
+    drawFolder(img, yellow, brown, n == 2);
+  } else if (n >= 3 && n <= 7) {
+    drawDrive(img, n - 3);
+  } else if (n == 8) {
+    drawPadlock(img, 0, 0, 1);
+  } else if (n == 9) {
+    drawKey(img);
+  } else if (n == 10) {
+    drawDocument(img, rgb(0xB0, 0xB6, 0xC0));
+  } else if (n >= 11 && n <= 20) {
+    drawFolder(img, kPalette[n - 11], darker(kPalette[n - 11]), false);
+  } else if (n >= 21 && n <= 30) {
+    drawDocument(img, kPalette[n - 21]);
+  } else if (n >= 31 && n <= 34) {
+    drawFolder(img, kPalette[n - 31], darker(kPalette[n - 31]), false);
+    drawPadlock(img, 0.42, 0.40, 0.58);
+  } else if (n == kSmallIconTiles) {
+    drawTileWindow(img);
+  } else if (n >= 36 && n <= kSmallIconCount) {
+    const Rgba c = kPalette[n - 36];
+    paint(img, disc(0.5, 0.5, 0.40), darker(c));
+    paint(img, disc(0.5, 0.5, 0.32), c);
+    paint(img, disc(0.42, 0.40, 0.12), {1, 1, 1, 0.6});
+  }
+  return img;
+}
+
+Image smallIconStrip() {
+  Image strip{16 * kSmallIconCount, 16, std::vector<std::uint32_t>(static_cast<std::size_t>(16 * kSmallIconCount * 16))};
+  for (int n = 1; n <= kSmallIconCount; ++n) {
+    const Image icon = smallIcon(n);
+    for (int y = 0; y < 16; ++y) {
+      for (int x = 0; x < 16; ++x) {
+        const std::uint32_t px = icon.argb[static_cast<std::size_t>(y * 16 + x)];
+        const std::uint32_t a = px >> 24;
+        std::uint32_t out = kSmallIconKey;
+        if (a != 0) {
+          // Edges are blended over white, the lists' background.
+          const auto over = [a](std::uint32_t c) { return (c * a + 255 * (255 - a) + 127) / 255; };
+          out = 0xFF000000u | (over((px >> 16) & 0xFF) << 16) | (over((px >> 8) & 0xFF) << 8) | over(px & 0xFF);
+          if (out == kSmallIconKey) out = 0xFFFE00FFu;  // never the key by accident
+        }
+        strip.argb[static_cast<std::size_t>(y * strip.width + (n - 1) * 16 + x)] = out;
+      }
+    }
+  }
+  return strip;
+}
+
+std::string encodeBmp8(const Image& image) {
+  std::vector<std::uint32_t> palette;
+  std::vector<std::uint8_t> indices(image.argb.size());
+  for (std::size_t i = 0; i < image.argb.size(); ++i) {
+    const std::uint32_t c = image.argb[i] & 0xFFFFFF;
+    auto it = std::find(palette.begin(), palette.end(), c);
+    if (it == palette.end()) {
+      if (palette.size() == 256) return {};
+      palette.push_back(c);
+      it = palette.end() - 1;
+    }
+    indices[i] = static_cast<std::uint8_t>(it - palette.begin());
+  }
+  const auto stride = (static_cast<std::uint32_t>(image.width) + 3) & ~3u;
+  std::string out = bmpHeaders(image, 8, static_cast<std::uint32_t>(palette.size()), stride);
+  for (std::uint32_t c : palette) {
+    out += static_cast<char>(c & 0xFF);
+    out += static_cast<char>((c >> 8) & 0xFF);
+    out += static_cast<char>((c >> 16) & 0xFF);
+    out += '\0';
+  }
+  for (int row = image.height - 1; row >= 0; --row) {
+    const auto* begin = indices.data() + static_cast<std::size_t>(row) * static_cast<std::size_t>(image.width);
+    out.append(reinterpret_cast<const char*>(begin), static_cast<std::size_t>(image.width));
+    out.append(stride - static_cast<std::uint32_t>(image.width), '\0');
+  }
+  return out;
+}
+
+std::string encodeBmp24(const Image& image) {
+  const auto stride = (static_cast<std::uint32_t>(image.width) * 3 + 3) & ~3u;
+  std::string out = bmpHeaders(image, 24, 0, stride);
+  for (int row = image.height - 1; row >= 0; --row) {
+    for (int x = 0; x < image.width; ++x) {
+      const std::uint32_t c = image.argb[static_cast<std::size_t>(row * image.width + x)];
+      out += static_cast<char>(c & 0xFF);
+      out += static_cast<char>((c >> 8) & 0xFF);
+      out += static_cast<char>((c >> 16) & 0xFF);
+    }
+    out.append(stride - static_cast<std::uint32_t>(image.width) * 3, '\0');
+  }
+  return out;
+}
+
+std::string backgroundBmp() { return encodeBmp8(background()); }
+std::string arrowDownIco() { return encodeIco({arrow(true)}); }
+std::string arrowUpIco() { return encodeIco({arrow(false)}); }
+std::string smallIconsBmp() { return encodeBmp24(smallIconStrip()); }
 
 }  // namespace art
