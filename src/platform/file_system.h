@@ -41,6 +41,10 @@ class FileSystem {
 
   // The Windows system directory (where accum.lsb and lock.ico live), without a trailing slash.
   virtual std::string systemDirectory() = 0;
+
+  // The machine-wide folder for program data (ProgramData), without a trailing slash; empty when
+  // there is none. The lock engine keeps copies of folders' own Desktop.ini files under it.
+  virtual std::string commonDataDirectory() { return {}; }
 };
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/win32/file_system_win32.h"
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include "platform/win32/handles.h"
 #include "platform/win32/text_win32.h"
@@ -101,6 +102,12 @@ std::string FileSystemWin32::systemDirectory() {
   const UINT n = ::GetSystemDirectoryW(buffer, MAX_PATH + 1);
   if (n == 0 || n > MAX_PATH) return {};
   return narrow(std::wstring_view(buffer, n));
+}
+
+std::string FileSystemWin32::commonDataDirectory() {
+  wchar_t buffer[MAX_PATH] = {};
+  if (FAILED(::SHGetFolderPathW(nullptr, CSIDL_COMMON_APPDATA, nullptr, SHGFP_TYPE_CURRENT, buffer))) return {};
+  return narrow(buffer);
 }
 
 }  // namespace win

@@ -20,6 +20,7 @@ class FileSystemWin32 final : public platform::FileSystem {
   std::optional<std::string> readFile(const std::string& path) override;
   bool replaceFile(const std::string& path, const std::string& bytes) override;
   std::string systemDirectory() override;
+  std::string commonDataDirectory() override;
 };
 
 }  // namespace win

@@ -1,0 +1,92 @@
+#include "protect/folder_store.h"
+
+#include <sqlite3.h>
+
+namespace protect {
+namespace {
+
+// An ID is pasted into the statement as a number: anything else would change the statement.
+const std::string& checkedId(const std::string& id) {
+  if (!isDecimalId(id)) throw store::StoreError(SQLITE_MISUSE, "ID is not a decimal number: \"" + id + "\"");
+  return id;
+}
+
+std::vector<HandleRow> pathsAndHandles(store::Database db, const std::string& statement) {
+  std::vector<HandleRow> out;
+  for (auto& row : db.query(statement)) {
+    out.push_back({row.at(0).value_or(std::string()), std::move(row.at(1))});
+  }
+  return out;
+}
+
+}  // namespace
+
+namespace sql {
+std::string recordHandle(const std::string& id, platform::HandleValue handle) {
+  return "update tab1 set Handle=" + std::to_string(handle) + " where ID=" + checkedId(id);
+}
+std::string folderLookup(const std::string& id) { return "select Path,Handle from tab1 where ID=" + checkedId(id); }
+std::string deleteFolder(const std::string& id) { return "delete from tab1 where ID=" + checkedId(id); }
+}  // namespace sql
+
+bool isDecimalId(const std::string& id) {
+  const std::size_t start = (!id.empty() && id[0] == '-') ? 1 : 0;
+  if (id.size() == start) return false;
+  for (std::size_t i = start; i < id.size(); ++i) {
+    if (id[i] < '0' || id[i] > '9') return false;
+  }
+  return true;
+}
+
+std::string databasePathIn(const std::string& systemDirectory) { return systemDirectory + "\\accum.lsb"; }
+
+store::Database SqliteFolderStore::connect() {
+  auto db = store::Database::openExisting(path_);
+  // Write-ahead log with normal syncing: a commit is one append to the log, and a committed
+  // statement survives a crash of the program (only a power cut may lose the last commits, never
+  // the file). The setting is stored in the file, so this is a no-op after the first operation.
+  auto mode = db.query("PRAGMA journal_mode");
+  if (mode.empty() || mode[0].empty() || mode[0][0] != std::string("wal")) db.query("PRAGMA journal_mode=WAL");
+  db.execute("PRAGMA synchronous=NORMAL");
+  return db;
+}
+
+std::vector<FolderRow> SqliteFolderStore::loadList() {
+  auto db = connect();
+  std::vector<FolderRow> out;
+  for (auto& row : db.query(sql::kLoadList)) {
+    out.push_back({row.at(0).value_or(std::string()), row.at(1).value_or(std::string()),
+                   row.at(2).value_or(std::string())});
+  }
+  return out;
+}
+
+void SqliteFolderStore::addFolder(const std::string& foldername, const std::string& path) {
+  auto db = connect();
+  // The list's statement is compiled first so a table without its columns fails the same way
+  // as the list does.
+  db.prepare(sql::kLoadList);
+  auto insert = db.prepare(sql::kAddFolder);
+  insert.bindText(1, foldername);
+  insert.bindText(2, path);
+  insert.step();
+}
+
+void SqliteFolderStore::recordHandle(const std::string& id, platform::HandleValue handle) {
+  const std::string statement = sql::recordHandle(id, handle);
+  connect().execute(statement);
+}
+
+std::vector<HandleRow> SqliteFolderStore::folderLookup(const std::string& id) {
+  const std::string statement = sql::folderLookup(id);
+  return pathsAndHandles(connect(), statement);
+}
+
+void SqliteFolderStore::deleteFolder(const std::string& id) {
+  const std::string statement = sql::deleteFolder(id);
+  connect().execute(statement);
+}
+
+std::vector<HandleRow> SqliteFolderStore::readAllHandles() { return pathsAndHandles(connect(), sql::kReadAllHandles); }
+
+}  // namespace protect

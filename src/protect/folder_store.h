@@ -1,0 +1,69 @@
+#pragma once
+// The folder table tab1 of accum.lsb: the six operations the main window and the lock engine use.
+// Every operation opens its own connection and closes it when it is done; every failure is a
+// store::StoreError with SQLite's number and description.
+#include <string>
+#include <vector>
+
+#include "core/sqlite_db.h"
+#include "platform/file_system.h"
+
+namespace protect {
+
+struct FolderRow {  // from "select ID,Foldername,Path from tab1"
+  std::string id;   // decimal text
+  std::string foldername;
+  std::string path;
+};
+
+struct HandleRow {  // from the two "select Path,Handle" statements
+  std::string path;
+  store::Field handle;  // empty when none was recorded
+};
+
+class FolderStore {
+ public:
+  virtual ~FolderStore() = default;
+  virtual std::vector<FolderRow> loadList() = 0;
+  virtual void addFolder(const std::string& foldername, const std::string& path) = 0;
+  virtual void recordHandle(const std::string& id, platform::HandleValue handle) = 0;
+  virtual std::vector<HandleRow> folderLookup(const std::string& id) = 0;
+  virtual void deleteFolder(const std::string& id) = 0;
+  virtual std::vector<HandleRow> readAllHandles() = 0;
+};
+
+// The statement texts. An ID goes into them as a number literal, so it must be decimal text.
+namespace sql {
+inline constexpr const char* kLoadList = "select ID,Foldername,Path from tab1";
+inline constexpr const char* kAddFolder = "insert into tab1 (Foldername,Path) values (?,?)";
+inline constexpr const char* kReadAllHandles = "select Path,Handle from tab1";
+std::string recordHandle(const std::string& id, platform::HandleValue handle);
+std::string folderLookup(const std::string& id);
+std::string deleteFolder(const std::string& id);
+}  // namespace sql
+
+// True for an optional minus sign followed by one or more ASCII digits.
+bool isDecimalId(const std::string& id);
+
+// The store's file in a system directory.
+std::string databasePathIn(const std::string& systemDirectory);
+
+class SqliteFolderStore final : public FolderStore {
+ public:
+  explicit SqliteFolderStore(std::string databasePath) : path_(std::move(databasePath)) {}
+
+  std::vector<FolderRow> loadList() override;
+  void addFolder(const std::string& foldername, const std::string& path) override;
+  void recordHandle(const std::string& id, platform::HandleValue handle) override;
+  std::vector<HandleRow> folderLookup(const std::string& id) override;
+  void deleteFolder(const std::string& id) override;
+  std::vector<HandleRow> readAllHandles() override;
+
+  const std::string& path() const { return path_; }
+
+ private:
+  store::Database connect();
+  std::string path_;
+};
+
+}  // namespace protect

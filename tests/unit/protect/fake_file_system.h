@@ -1,0 +1,155 @@
+#pragma once
+// An in-memory file system with Windows-style paths: directories, files with attributes, and
+// directory handles that honour the share mode, so a held folder cannot be opened again.
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/text.h"
+#include "platform/file_system.h"
+
+namespace protecttest {
+
+class FakeFileSystem : public platform::FileSystem {
+ public:
+  struct File {
+    std::string bytes;
+    std::uint32_t attributes = platform::attr::kArchive;
+  };
+
+  FakeFileSystem() {
+    addDirectory("C:");
+    addDirectory(systemDir);
+    addDirectory("C:\\ProgramData");
+  }
+
+  // Paths compare without regard to case, as on Windows.
+  static std::string key(const std::string& path) { return core::asciiLower(path); }
+  static std::string parentOf(const std::string& path) {
+    const auto slash = path.find_last_of('\\');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+  }
+
+  void addDirectory(const std::string& path, std::uint32_t attributes = platform::attr::kDirectory) {
+    dirs[key(path)] = attributes | platform::attr::kDirectory;
+  }
+  void addFile(const std::string& path, const std::string& bytes,
+               std::uint32_t attributes = platform::attr::kArchive) {
+    files[key(path)] = {bytes, attributes};
+  }
+  const File* file(const std::string& path) const {
+    const auto it = files.find(key(path));
+    return it == files.end() ? nullptr : &it->second;
+  }
+
+  platform::HandleValue openDirectory(const std::string& path, std::uint32_t shareMode) override {
+    calls.push_back("open " + path);
+    if (!dirs.count(key(path))) return platform::kInvalidHandle;
+    // An open handle without sharing, ours or another program's, blocks a new open, and an
+    // open without sharing is refused while any handle is open.
+    if (const auto it = openPaths.find(key(path)); it != openPaths.end()) {
+      if (it->second.count > 0 && (it->second.unshared > 0 || shareMode == 0)) return platform::kInvalidHandle;
+    }
+    const platform::HandleValue value = nextHandle;
+    nextHandle += 4;
+    track(value, {key(path), shareMode});
+    lastShareMode = shareMode;
+    return value;
+  }
+  bool closeHandle(platform::HandleValue handle) override {
+    calls.push_back("close " + std::to_string(handle));
+    closed.push_back(handle);
+    const auto it = handles.find(handle);
+    if (it == handles.end()) return false;
+    auto& count = openPaths[it->second.path];
+    --count.count;
+    if (it->second.shareMode == 0) --count.unshared;
+    handles.erase(it);
+    return true;
+  }
+  std::optional<std::uint32_t> attributes(const std::string& path) override {
+    if (const auto it = dirs.find(key(path)); it != dirs.end()) return it->second;
+    if (const auto it = files.find(key(path)); it != files.end()) return it->second.attributes;
+    return std::nullopt;
+  }
+  bool setAttributes(const std::string& path, std::uint32_t value) override {
+    calls.push_back("attributes " + path + " " + std::to_string(value));
+    if (const auto it = dirs.find(key(path)); it != dirs.end()) {
+      it->second = value | platform::attr::kDirectory;
+      return true;
+    }
+    if (const auto it = files.find(key(path)); it != files.end()) {
+      it->second.attributes = value;
+      return true;
+    }
+    return false;
+  }
+  bool exists(const std::string& path) override { return attributes(path).has_value(); }
+  bool deleteFile(const std::string& path) override {
+    calls.push_back("delete " + path);
+    const auto it = files.find(key(path));
+    if (it == files.end() || (it->second.attributes & platform::attr::kReadOnly)) return false;
+    files.erase(it);
+    return true;
+  }
+  bool createDirectory(const std::string& path) override {
+    if (dirs.count(key(path)) || !dirs.count(key(parentOf(path)))) return false;
+    addDirectory(path);
+    return true;
+  }
+  std::optional<std::string> readFile(const std::string& path) override {
+    if (unreadable.count(key(path))) return std::nullopt;
+    const auto it = files.find(key(path));
+    if (it == files.end()) return std::nullopt;
+    return it->second.bytes;
+  }
+  bool replaceFile(const std::string& path, const std::string& bytes) override {
+    calls.push_back("write " + path);
+    if (!dirs.count(key(parentOf(path))) || unwritable.count(key(path))) return false;
+    const auto it = files.find(key(path));
+    if (it != files.end() && (it->second.attributes & platform::attr::kReadOnly)) return false;
+    files[key(path)] = {bytes, platform::attr::kArchive};
+    return true;
+  }
+  std::string systemDirectory() override { return systemDir; }
+  std::string commonDataDirectory() override { return commonData; }
+
+  // Another program opens a folder without sharing.
+  void holdElsewhere(const std::string& path, platform::HandleValue value = 0x9990) { track(value, {key(path), 0}); }
+  // The process ends: the system closes every handle it held.
+  void endProcess() {
+    handles.clear();
+    openPaths.clear();
+  }
+
+  std::string systemDir = "C:\\Windows\\system32";
+  std::string commonData = "C:\\ProgramData";
+  struct Open {
+    std::string path;
+    std::uint32_t shareMode;
+  };
+  std::map<std::string, std::uint32_t> dirs;
+  std::map<std::string, File> files;
+  std::map<platform::HandleValue, Open> handles;  // read-only for tests: use the helpers
+  struct OpenCount {
+    int count = 0;
+    int unshared = 0;
+  };
+  std::map<std::string, OpenCount> openPaths;
+  void track(platform::HandleValue value, const Open& open) {
+    handles[value] = open;
+    auto& count = openPaths[open.path];
+    ++count.count;
+    if (open.shareMode == 0) ++count.unshared;
+  }
+  std::set<std::string> unreadable;  // lower-case paths whose reads fail
+  std::set<std::string> unwritable;  // lower-case paths whose writes fail
+  std::vector<std::string> calls;
+  std::vector<platform::HandleValue> closed;
+  platform::HandleValue nextHandle = 0x100;
+  std::uint32_t lastShareMode = 0xFFFFFFFF;
+};
+
+}  // namespace protecttest

@@ -1,0 +1,163 @@
+#include "protect/folder_store.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "unit/protect/store_fixture.h"
+
+namespace {
+
+using protect::SqliteFolderStore;
+
+TEST(FolderStatements, TextsAreExact) {
+  struct Case {
+    std::string got, expected;
+  } cases[] = {
+      {protect::sql::recordHandle("7", 1234), "update tab1 set Handle=1234 where ID=7"},
+      {protect::sql::recordHandle("12", -5), "update tab1 set Handle=-5 where ID=12"},
+      {protect::sql::recordHandle("3", 0x7FFFFFFFFFFFFFFF), "update tab1 set Handle=9223372036854775807 where ID=3"},
+      {protect::sql::folderLookup("42"), "select Path,Handle from tab1 where ID=42"},
+      {protect::sql::deleteFolder("42"), "delete from tab1 where ID=42"},
+      {protect::sql::kLoadList, "select ID,Foldername,Path from tab1"},
+      {protect::sql::kReadAllHandles, "select Path,Handle from tab1"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.got, c.expected);
+}
+
+TEST(FolderStatements, AnIdThatIsNoNumberIsRefused) {
+  for (const std::string id : {"", "-", "1.5", "7 or 1=1", "7;delete from tab1", " 7", "\xD9\xA3"}) {
+    try {
+      protect::sql::deleteFolder(id);
+      ADD_FAILURE() << "accepted \"" << id << "\"";
+    } catch (const store::StoreError& e) {
+      EXPECT_EQ(e.number(), 21) << id;
+    }
+  }
+}
+
+TEST(FolderStore, EmptyTableThenFirstAddGivesOneRowWithEmptyHandle) {
+  protecttest::StoreFile file;
+  SqliteFolderStore store(file.path());
+  EXPECT_TRUE(store.loadList().empty());
+  store.addFolder("Photos", "D:\\Data\\Photos");
+  const auto rows = store.loadList();
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0].id, "1");
+  EXPECT_EQ(rows[0].foldername, "Photos");
+  EXPECT_EQ(rows[0].path, "D:\\Data\\Photos");
+  const auto handles = store.folderLookup("1");
+  ASSERT_EQ(handles.size(), 1u);
+  EXPECT_FALSE(handles[0].handle.has_value());
+}
+
+TEST(FolderStore, UserTextIsStoredAsItIs) {
+  protecttest::StoreFile file;
+  SqliteFolderStore store(file.path());
+  const std::vector<std::pair<std::string, std::string>> folders = {
+      {"it's", "C:\\it's"},
+      {"100%", "C:\\100% done"},
+      {"\"q\"", "C:\\a\"q\""},
+      {"x'); drop table tab1; --", "C:\\x'); drop table tab1; --"},
+      {"\xE6\x96\x87\xE4\xBB\xB6", "C:\\\xD0\x9F\xD0\xB0\xD0\xBF\xD0\xBA\xD0\xB0\\\xE6\x96\x87\xE4\xBB\xB6"},
+  };
+  for (const auto& [name, path] : folders) store.addFolder(name, path);
+  const auto rows = store.loadList();
+  ASSERT_EQ(rows.size(), folders.size());
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    EXPECT_EQ(rows[i].id, std::to_string(i + 1));
+    EXPECT_EQ(rows[i].foldername, folders[i].first);
+    EXPECT_EQ(rows[i].path, folders[i].second);
+  }
+}
+
+TEST(FolderStore, RecordLookupDelete) {
+  protecttest::StoreFile file;
+  SqliteFolderStore store(file.path());
+  store.addFolder("A", "C:\\A");
+  store.addFolder("B", "C:\\B");
+  store.recordHandle("2", 1234);
+  store.recordHandle("1", -8);
+  // Seen by another connection: committed when the statement completed.
+  EXPECT_EQ(file.pathsAndHandles(), (std::vector<std::string>{"C:\\A|-8", "C:\\B|1234"}));
+  const auto b = store.folderLookup("2");
+  ASSERT_EQ(b.size(), 1u);
+  EXPECT_EQ(b[0].path, "C:\\B");
+  EXPECT_EQ(b[0].handle, "1234");
+  EXPECT_TRUE(store.folderLookup("9").empty());
+  store.recordHandle("9", 1);  // names no row: changes nothing
+  store.deleteFolder("9");
+  store.deleteFolder("1");
+  EXPECT_EQ(file.pathsAndHandles(), (std::vector<std::string>{"C:\\B|1234"}));
+  const auto all = store.readAllHandles();
+  ASSERT_EQ(all.size(), 1u);
+  EXPECT_EQ(all[0].path, "C:\\B");
+  // A removed row's ID is not given out again.
+  store.addFolder("C", "C:\\C");
+  EXPECT_EQ(store.loadList().back().id, "3");
+}
+
+TEST(FolderStore, EveryOperationFailsWithSqlitesNumberAndDescription) {
+  testsupport::TempDir dir;
+  struct Case {
+    const char* name;
+    std::string content;  // file bytes; empty name means missing
+    bool exists;
+    int number;
+    std::string description;
+  };
+  const Case cases[] = {
+      {"missing file", "", false, 14, "unable to open database file"},
+      {"not a database", std::string(4096, 'x'), true, 26, "file is not a database"},
+      {"empty file without tab1", "", true, 1, "no such table: tab1"},
+  };
+  for (const Case& c : cases) {
+    const std::string path = dir.file(std::string(c.name) + ".lsb");
+    if (c.exists) testsupport::writeBytes(path, c.content);
+    SqliteFolderStore store(path);
+    const std::vector<std::pair<const char*, std::function<void()>>> operations = {
+        {"load list", [&] { store.loadList(); }},
+        {"add folder", [&] { store.addFolder("A", "C:\\A"); }},
+        {"record handle", [&] { store.recordHandle("1", 5); }},
+        {"folder lookup", [&] { store.folderLookup("1"); }},
+        {"delete folder", [&] { store.deleteFolder("1"); }},
+        {"read all handles", [&] { store.readAllHandles(); }},
+    };
+    for (const auto& [operation, run] : operations) {
+      try {
+        run();
+        ADD_FAILURE() << c.name << ": " << operation << " succeeded";
+      } catch (const store::StoreError& e) {
+        EXPECT_EQ(e.number(), c.number) << c.name << ": " << operation << ": " << e.description();
+        EXPECT_EQ(e.description(), c.description) << c.name << ": " << operation;
+      }
+    }
+    EXPECT_EQ(std::filesystem::exists(path), c.exists) << c.name;
+  }
+}
+
+TEST(FolderStore, TableWithoutAColumnFailsTheAdd) {
+  testsupport::TempDir dir;
+  const std::string path = dir.file("accum.lsb");
+  testsupport::writeBytes(path, "");
+  store::Database::openExisting(path).execute("CREATE TABLE tab1 (ID INTEGER PRIMARY KEY, Foldername TEXT)");
+  SqliteFolderStore store(path);
+  try {
+    store.addFolder("A", "C:\\A");
+    FAIL() << "added to a table without Path";
+  } catch (const store::StoreError& e) {
+    EXPECT_EQ(e.number(), 1);
+    EXPECT_EQ(e.description(), "no such column: Path");
+  }
+  EXPECT_TRUE(store::Database::openExisting(path).query("select * from tab1").empty());
+}
+
+TEST(FolderStore, TheFileIsLeftInWriteAheadLogMode) {
+  protecttest::StoreFile file;
+  SqliteFolderStore(file.path()).loadList();
+  const auto mode = file.open().query("PRAGMA journal_mode");
+  ASSERT_EQ(mode.size(), 1u);
+  EXPECT_EQ(mode[0].at(0), "wal");
+}
+
+}  // namespace

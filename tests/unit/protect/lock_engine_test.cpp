@@ -1,0 +1,314 @@
+#include "protect/lock_engine.h"
+
+#include <gtest/gtest.h>
+
+#include "support/fakes.h"
+#include "unit/protect/fake_file_system.h"
+#include "unit/protect/store_fixture.h"
+
+namespace {
+
+using platform::attr::kDirectory;
+using platform::attr::kHidden;
+using platform::attr::kReadOnly;
+using platform::attr::kSystem;
+using protect::ButtonStates;
+using protect::ListRow;
+
+const std::string kMark =
+    "[.ShellClassInfo]\r\nIconIndex=0\r\nIconFile=C:\\Windows\\system32\\lock.ico\r\n";
+
+// Three listed folders C:\Data\A, B and C in a fake file system, and a real store.
+struct World {
+  World() {
+    fs.addDirectory("C:\\Data");
+    for (const char* name : {"A", "B", "C"}) {
+      fs.addDirectory(std::string("C:\\Data\\") + name);
+      store.addFolder(name, std::string("C:\\Data\\") + name);
+    }
+  }
+  std::vector<ListRow> listRows() {
+    std::vector<ListRow> rows;
+    for (const auto& row : store.loadList()) rows.push_back({row.id, row.path});
+    return rows;
+  }
+  const std::string* ini(const std::string& folder) {
+    const auto* f = fs.file(folder + "\\Desktop.ini");
+    return f ? &f->bytes : nullptr;
+  }
+  bool heldBy(const std::string& folder) {
+    for (const auto& [value, open] : fs.handles) {
+      if (open.path == protecttest::FakeFileSystem::key(folder)) return true;
+    }
+    return false;
+  }
+
+  protecttest::StoreFile file;
+  protect::SqliteFolderStore store{file.path()};
+  protecttest::FakeFileSystem fs;
+  testsupport::FakeShell shell;
+  protect::LockEngine engine{fs, shell, store, fs.systemDir};
+};
+
+class LockEngineTest : public ::testing::Test, protected World {};
+
+void expectButtons(ButtonStates got, bool lockEnabled, bool unlockEnabled) {
+  EXPECT_EQ(got.lockEnabled, lockEnabled);
+  EXPECT_EQ(got.unlockEnabled, unlockEnabled);
+}
+
+TEST_F(LockEngineTest, LockAllHoldsRecordsAndMarksEveryFolder) {
+  fs.setAttributes("C:\\Data\\B", kReadOnly | kHidden);
+  expectButtons(engine.lockAll(listRows()), false, true);
+  EXPECT_EQ(fs.lastShareMode, 0u);
+  ASSERT_EQ(fs.handles.size(), 3u);
+  std::vector<std::string> expected;
+  for (const auto& [value, held] : engine.held()) {
+    expected.push_back(held.path + "|" + std::to_string(value));
+  }
+  EXPECT_EQ(file.pathsAndHandles(), expected);
+  for (const char* folder : {"C:\\Data\\A", "C:\\Data\\B", "C:\\Data\\C"}) {
+    EXPECT_TRUE(heldBy(folder)) << folder;
+    ASSERT_NE(ini(folder), nullptr) << folder;
+    EXPECT_EQ(*ini(folder), kMark) << folder;
+    EXPECT_EQ(fs.attributes(folder), kSystem | kDirectory) << folder;
+  }
+  EXPECT_EQ(shell.changed, (std::vector<std::string>{"C:\\Data\\A", "C:\\Data\\B", "C:\\Data\\C"}));
+}
+
+TEST_F(LockEngineTest, FailingStepsAreSkippedAndTheNextRowFollows) {
+  struct Case {
+    const char* name;
+    std::function<void(World&)> arrange;
+    bool opened;     // this process holds the folder afterwards
+    bool recorded;   // its handle is in the table
+    bool marked;     // Desktop.ini and the system attribute
+  };
+  const Case cases[] = {
+      {"folder no longer exists", [](World& t) { t.fs.dirs.erase("c:\\data\\b"); }, false, false, false},
+      {"folder held by another program",
+       [](World& t) { t.fs.holdElsewhere("C:\\Data\\B"); }, false, false, true},
+      {"user is no administrator", [](World& t) { t.shell.admin = false; }, true, false, true},
+      {"Desktop.ini cannot be written",
+       [](World& t) { t.fs.unwritable.insert("c:\\data\\b\\desktop.ini"); }, true, true, false},
+  };
+  for (const Case& c : cases) {
+    World t;
+    c.arrange(t);
+    expectButtons(t.engine.lockAll(t.listRows()), false, true);
+    bool ours = false;
+    for (const auto& [value, held] : t.engine.held()) ours = ours || held.path == "C:\\Data\\B";
+    EXPECT_EQ(ours, c.opened) << c.name;
+    const auto rows = t.file.pathsAndHandles();
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[1] != "C:\\Data\\B|NULL", c.recorded) << c.name << ": " << rows[1];
+    EXPECT_EQ(t.ini("C:\\Data\\B") != nullptr, c.marked) << c.name;
+    // The rows around it are locked whatever happened to B (the table only for administrators).
+    for (const char* other : {"C:\\Data\\A", "C:\\Data\\C"}) {
+      EXPECT_TRUE(t.heldBy(other)) << c.name << " " << other;
+      ASSERT_NE(t.ini(other), nullptr) << c.name << " " << other;
+      EXPECT_EQ(*t.ini(other), kMark) << c.name;
+    }
+    EXPECT_EQ(rows[2] != "C:\\Data\\C|NULL", t.shell.admin) << c.name;
+  }
+}
+
+TEST_F(LockEngineTest, RowWithoutIdIsPassedOver) {
+  fs.addDirectory("C:\\Data\\Loose");
+  auto rows = listRows();
+  rows.insert(rows.begin() + 1, ListRow{"", "C:\\Data\\Loose"});
+  rows.push_back(ListRow{"", ""});
+  engine.lockAll(rows);
+  EXPECT_FALSE(heldBy("C:\\Data\\Loose"));
+  EXPECT_EQ(ini("C:\\Data\\Loose"), nullptr);
+  EXPECT_EQ(fs.attributes("C:\\Data\\Loose"), kDirectory);
+  EXPECT_EQ(engine.held().size(), 3u);
+}
+
+TEST_F(LockEngineTest, UnreadableStoreStillLocksButUnlocksNothing) {
+  const auto rows = listRows();
+  protect::SqliteFolderStore missing(file.path() + ".missing");
+  protect::LockEngine lost(fs, shell, missing, fs.systemDir);
+  expectButtons(lost.lockAll(rows), false, true);
+  EXPECT_EQ(fs.handles.size(), 3u);
+  EXPECT_EQ(*ini("C:\\Data\\C"), kMark);
+  expectButtons(lost.unlockAll(), true, false);
+  EXPECT_EQ(fs.handles.size(), 3u);
+  EXPECT_TRUE(fs.closed.empty());
+  EXPECT_NE(ini("C:\\Data\\C"), nullptr);
+}
+
+TEST_F(LockEngineTest, LockingTwiceKeepsTheFirstHandle) {
+  engine.lockAll(listRows());
+  const auto first = file.pathsAndHandles();
+  const auto held = engine.held();
+  expectButtons(engine.lockAll(listRows()), false, true);
+  EXPECT_EQ(file.pathsAndHandles(), first);
+  EXPECT_EQ(engine.held().size(), held.size());
+  EXPECT_EQ(fs.handles.size(), 3u);
+  EXPECT_EQ(*ini("C:\\Data\\A"), kMark);
+  // One unlock frees everything.
+  engine.unlockAll();
+  EXPECT_TRUE(fs.handles.empty());
+}
+
+TEST_F(LockEngineTest, EmptyListAndEmptyTableOnlySetTheButtons) {
+  store.deleteFolder("1");
+  store.deleteFolder("2");
+  store.deleteFolder("3");
+  fs.calls.clear();
+  expectButtons(engine.lockAll({}), false, true);
+  expectButtons(engine.unlockAll(), true, false);
+  EXPECT_TRUE(fs.calls.empty());
+  EXPECT_TRUE(shell.changed.empty());
+}
+
+TEST_F(LockEngineTest, UnlockAllFreesEveryFolderAndDropsTheMark) {
+  engine.lockAll(listRows());
+  shell.changed.clear();
+  expectButtons(engine.unlockAll(), true, false);
+  EXPECT_TRUE(fs.handles.empty());
+  EXPECT_TRUE(engine.held().empty());
+  for (const char* folder : {"C:\\Data\\A", "C:\\Data\\B", "C:\\Data\\C"}) {
+    EXPECT_EQ(ini(folder), nullptr) << folder;
+    EXPECT_EQ(fs.attributes(folder), kSystem | kDirectory) << folder;  // the attribute stays
+  }
+  EXPECT_EQ(shell.changed.size(), 3u);
+  // The table keeps the values; a second unlock closes nothing more.
+  fs.closed.clear();
+  engine.unlockAll();
+  EXPECT_TRUE(fs.closed.empty());
+}
+
+TEST_F(LockEngineTest, UnlockAllReleasesRowsTheListDoesNotShow) {
+  engine.lockAll(listRows());
+  engine.unlockAll();
+  // Only A is shown; B and C are in the table with this run's values.
+  const auto rows = listRows();
+  engine.lockAll({rows[0]});
+  engine.unlockAll();
+  EXPECT_TRUE(fs.handles.empty());
+  EXPECT_EQ(ini("C:\\Data\\A"), nullptr);
+}
+
+TEST_F(LockEngineTest, StaleOrForeignValuesAreNotClosed) {
+  engine.lockAll(listRows());
+  const auto rows = store.readAllHandles();
+  ASSERT_EQ(rows.size(), 3u);
+  const store::Field heldForB = rows[1].handle;
+  struct Case {
+    const char* name;
+    std::string path;
+    store::Field handle;
+    std::string id;
+  } cases[] = {
+      {"value held for another folder", "C:\\Data\\A", heldForB, ""},
+      {"value from an earlier run", "C:\\Data\\A", std::string("77777"), ""},
+      {"empty Handle", "C:\\Data\\A", std::nullopt, ""},
+      {"Handle that is no number", "C:\\Data\\A", std::string("12abc"), ""},
+      {"right value, other row ID", "C:\\Data\\B", heldForB, "1"},
+  };
+  for (const Case& c : cases) {
+    engine.release(c.path, c.handle, c.id);
+    EXPECT_TRUE(fs.closed.empty()) << c.name;
+    EXPECT_EQ(fs.handles.size(), 3u) << c.name;
+  }
+  // The Desktop.ini goes whatever the handle was.
+  EXPECT_EQ(ini("C:\\Data\\A"), nullptr);
+  engine.release("C:\\Data\\B", heldForB, "2");
+  EXPECT_EQ(fs.closed.size(), 1u);
+  EXPECT_FALSE(heldBy("C:\\Data\\B"));
+  // Released once: the same value again is no longer ours.
+  engine.release("C:\\Data\\B", heldForB, "2");
+  EXPECT_EQ(fs.closed.size(), 1u);
+}
+
+TEST_F(LockEngineTest, ValuesFromAnEarlierRunAreReplacedByANewLock) {
+  engine.lockAll(listRows());
+  const auto before = file.pathsAndHandles();
+  // A new process: nothing held, the table holds the old values.
+  fs.endProcess();
+  protecttest::FakeFileSystem& sameDisk = fs;
+  sameDisk.nextHandle = 0x5000;
+  protect::LockEngine restarted(fs, shell, store, fs.systemDir);
+  restarted.unlockAll();
+  EXPECT_TRUE(fs.closed.empty());
+  EXPECT_EQ(ini("C:\\Data\\A"), nullptr);
+  restarted.lockAll(listRows());
+  const auto after = file.pathsAndHandles();
+  ASSERT_EQ(after.size(), 3u);
+  for (std::size_t i = 0; i < after.size(); ++i) EXPECT_NE(after[i], before[i]);
+  restarted.unlockAll();
+  EXPECT_TRUE(fs.handles.empty());
+}
+
+TEST_F(LockEngineTest, OwnDesktopIniComesBackByteForByteAlsoAfterARestart) {
+  const std::string own = "[.ShellClassInfo]\r\nInfoTip=Holiday\r\nIconResource=C:\\x.dll,3\r\n\r\n\r\n[ViewState]\r\nMode=";
+  fs.addFile("C:\\Data\\A\\Desktop.ini", own, kHidden | kSystem);
+  engine.lockAll(listRows());
+  ASSERT_NE(ini("C:\\Data\\A"), nullptr);
+  EXPECT_EQ(*ini("C:\\Data\\A"),
+            "[.ShellClassInfo]\r\nIconIndex=0\r\nIconFile=C:\\Windows\\system32\\lock.ico\r\nInfoTip=Holiday\r\n"
+            "IconResource=C:\\x.dll,3\r\n\r\n[ViewState]\r\nMode=\r\n");
+  // Locking again must not take the marked file for the folder's own.
+  engine.lockAll(listRows());
+  // The process ends without unlocking; a new one unlocks.
+  fs.endProcess();
+  protect::LockEngine restarted(fs, shell, store, fs.systemDir);
+  restarted.unlockAll();
+  const auto* back = fs.file("C:\\Data\\A\\Desktop.ini");
+  ASSERT_NE(back, nullptr);
+  EXPECT_EQ(back->bytes, own);
+  EXPECT_EQ(back->attributes, kHidden | kSystem);
+  EXPECT_EQ(ini("C:\\Data\\B"), nullptr);
+  // The copy is gone, so a second unlock leaves the restored file alone.
+  restarted.unlockAll();
+  ASSERT_NE(fs.file("C:\\Data\\A\\Desktop.ini"), nullptr);
+  EXPECT_EQ(fs.file("C:\\Data\\A\\Desktop.ini")->bytes, own);
+  for (const auto& [path, f] : fs.files) EXPECT_EQ(path.find("c:\\programdata"), std::string::npos) << path;
+}
+
+TEST_F(LockEngineTest, CopiesAreKeptPerFolderOutsideTheFolder) {
+  fs.addFile("C:\\Data\\A\\Desktop.ini", "[x]\r\na=1\r\n");
+  fs.addFile("C:\\Data\\B\\Desktop.ini", "[x]\r\nb=2\r\n", kReadOnly);
+  engine.lockAll(listRows());
+  int copies = 0;
+  for (const auto& [path, f] : fs.files) {
+    if (path.rfind("c:\\programdata\\quillmar folder vardel\\desktop.ini copies\\", 0) == 0) ++copies;
+    EXPECT_EQ(path.find("c:\\data\\a\\") == 0 && path != "c:\\data\\a\\desktop.ini", false) << path;
+  }
+  EXPECT_EQ(copies, 2);
+  engine.unlockAll();
+  EXPECT_EQ(fs.file("C:\\Data\\A\\Desktop.ini")->bytes, "[x]\r\na=1\r\n");
+  EXPECT_EQ(fs.file("C:\\Data\\B\\Desktop.ini")->bytes, "[x]\r\nb=2\r\n");
+  EXPECT_EQ(fs.file("C:\\Data\\B\\Desktop.ini")->attributes, kReadOnly);
+  EXPECT_EQ(ini("C:\\Data\\C"), nullptr);
+}
+
+TEST_F(LockEngineTest, WithoutAPlaceForCopiesReleaseDeletesTheMarkedFile) {
+  fs.commonData.clear();
+  fs.addFile("C:\\Data\\A\\Desktop.ini", "[x]\r\na=1\r\n");
+  engine.lockAll(listRows());
+  engine.unlockAll();
+  EXPECT_EQ(ini("C:\\Data\\A"), nullptr);
+}
+
+TEST(LockEngineLong, AListLongerThan32767RowsLocks) {
+  protecttest::FakeFileSystem fs;
+  testsupport::FakeShell shell;
+  shell.admin = false;  // the handles are held without touching the store
+  protecttest::StoreFile file;
+  protect::SqliteFolderStore store(file.path());
+  protect::LockEngine engine(fs, shell, store, fs.systemDir);
+  std::vector<ListRow> rows;
+  for (int i = 1; i <= 33000; ++i) {
+    const std::string path = "C:\\F" + std::to_string(i);
+    fs.addDirectory(path);
+    rows.push_back({std::to_string(i), path});
+  }
+  engine.lockAll(rows);
+  EXPECT_EQ(fs.handles.size(), rows.size());
+  EXPECT_NE(fs.file("C:\\F33000\\Desktop.ini"), nullptr);
+}
+
+}  // namespace
