@@ -1,0 +1,75 @@
+// A second process that tries what another program would do to a folder and prints the error
+// code of each attempt (0 when it worked): probe <folder> <other-parent> [ops...]
+// ops: open list rename move delete (default: all). rename and move put the folder back when
+// they worked, so the folder stays where it was unless delete worked.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::wstring longForm(const std::wstring& path) {
+  return path.size() < 248 || path.rfind(L"\\\\?\\", 0) == 0 ? path : L"\\\\?\\" + path;
+}
+
+DWORD tryOpen(const std::wstring& folder) {
+  HANDLE h = ::CreateFileW(longForm(folder).c_str(), GENERIC_READ,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                           FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return ::GetLastError();
+  ::CloseHandle(h);
+  return 0;
+}
+
+DWORD tryList(const std::wstring& folder) {
+  WIN32_FIND_DATAW data{};
+  HANDLE find = ::FindFirstFileW(longForm(folder + L"\\*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return ::GetLastError();
+  ::FindClose(find);
+  return 0;
+}
+
+DWORD tryMove(const std::wstring& from, const std::wstring& to) {
+  if (!::MoveFileExW(longForm(from).c_str(), longForm(to).c_str(), 0)) return ::GetLastError();
+  ::MoveFileExW(longForm(to).c_str(), longForm(from).c_str(), 0);
+  return 0;
+}
+
+DWORD tryDelete(const std::wstring& folder) {
+  return ::RemoveDirectoryW(longForm(folder).c_str()) ? 0 : ::GetLastError();
+}
+
+}  // namespace
+
+int main() {
+  int argc = 0;
+  LPWSTR* argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
+  if (!argv || argc < 3) {
+    std::printf("usage: probe <folder> <other-parent> [open|list|rename|move|delete...]\n");
+    return 2;
+  }
+  const std::wstring folder = argv[1];
+  const std::wstring other = argv[2];
+  std::vector<std::wstring> ops;
+  for (int i = 3; i < argc; ++i) ops.emplace_back(argv[i]);
+  if (ops.empty()) ops = {L"open", L"list", L"rename", L"move", L"delete"};
+  const std::wstring name = folder.substr(folder.find_last_of(L'\\') + 1);
+  std::string out;
+  for (const auto& op : ops) {
+    DWORD code = 0xFFFFFFFF;
+    if (op == L"open") code = tryOpen(folder);
+    else if (op == L"list") code = tryList(folder);
+    else if (op == L"rename") code = tryMove(folder, folder + L"-renamed");
+    else if (op == L"move") code = tryMove(folder, other + L"\\" + name);
+    else if (op == L"delete") code = tryDelete(folder);
+    if (!out.empty()) out.append(" ");
+    for (const wchar_t ch : op) out.push_back(static_cast<char>(ch));
+    out.append("=").append(std::to_string(code));
+  }
+  std::printf("%s\n", out.c_str());
+  ::LocalFree(argv);
+  return 0;
+}
