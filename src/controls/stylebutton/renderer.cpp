@@ -1,0 +1,105 @@
+#include "controls/stylebutton/renderer.h"
+
+#include <algorithm>
+
+#include "core/rounding.h"
+
+namespace stylebutton {
+
+namespace {
+int half(int v) { return static_cast<int>(core::roundHalfEven(v / 2.0)); }
+}  // namespace
+
+CaptionLayout layoutCaption(int w, int h, gfx::Rect measured, int captionAlign, int iconMargin, bool rightToLeft,
+                            unsigned currentFormat) {
+  const int l = measured.left, t = measured.top, r = measured.right, b = measured.bottom, m = iconMargin;
+  CaptionLayout out{{4, 4, w - 4, h - 4}, currentFormat};
+  switch (captionAlign) {
+    case 0: out = {{half(w - r - l), half(h - b - t) + 3, half(w + r - l), half(h + b - t)}, 21}; break;
+    case 1: out = {{m, half(h - b - t) + 3, r + m, half(h + b - t)}, 20}; break;
+    case 2: out = {{w - r - l - m, half(h - b - t) + 3, w - l - m, half(h + b - t)}, 22}; break;
+    case 3: out = {{half(w - r - l), half(m), half(w + r - l), half(m) + (b - t)}, 17}; break;
+    case 4: out = {{half(w - r - l), h - (b - t) - half(m), half(w + r - l), h - half(m)}, 25}; break;
+    default: break;
+  }
+  if (rightToLeft) out.format += 0x20000;
+  return out;
+}
+
+gfx::Region windowRegion(int style, int w, int h) {
+  switch (style) {
+    case 5:
+    case 7:
+      return gfx::Region::polygon({{0, 1}, {1, 0}, {w - 1, 0}, {w, 1}, {w, h - 2}, {w - 2, h}, {2, h}, {0, h - 2}});
+    case 8:
+    case 9:
+      return gfx::Region::polygon({{0, 2}, {2, 0}, {w - 3, 0}, {w, 3}, {w, h - 3}, {w - 3, h}, {4, h}, {0, h - 4}});
+    case 10:
+      return gfx::Region::roundRect({0, 0, w + 1, h + 1}, 18, 18);
+    default:
+      return gfx::Region::rectangle({0, 0, w, h});
+  }
+}
+
+gfx::Point iconPosition(int iconAlign, int w, int h, int s, int m) {
+  switch (iconAlign) {
+    case 0: return {half(w - s), half(h - s)};
+    case 1: return {m, half(h - s)};
+    case 2: return {w - s - m, half(h - s)};
+    case 3: return {half(w - s), m};
+    case 4: return {half(w - s), h - s - m};
+    default: return {0, 0};
+  }
+}
+
+gfx::Colour grayIconColour(gfx::Colour c) {
+  const int r = core::red(c), g = core::green(c), b = core::blue(c);
+  if (r == g && g == b && (r == 0xFF || (r % 0x10 == 0 && r != 0x90))) return c;
+  const auto v = std::min<std::int64_t>(core::roundHalfEven(0.59 * g + 0.33 * r + 0.11 * b), 255);
+  const auto u = static_cast<std::uint8_t>(v);
+  return core::rgb(u, u, u);
+}
+
+gfx::Colour blitGrayColour(gfx::Colour c) {
+  const int r = core::red(c), g = core::green(c), b = core::blue(c);
+  const auto v = std::clamp<std::int64_t>(
+      core::roundHalfEven(static_cast<double>(core::roundHalfEven(0.3 * r)) + 0.59 * g + 0.11 * b), 0, 255);
+  const auto u = static_cast<std::uint8_t>(v);
+  return core::rgb(u, u, u);
+}
+
+gfx::Image grayImage(const gfx::Image& image) {
+  gfx::Image out = image;
+  for (auto& p : out.pixels) p = (p & 0xFF000000u) | gfx::toDib(grayIconColour(gfx::fromDib(p & 0xFFFFFFu)));
+  return out;
+}
+
+bool paintIconGrayscale(gfx::Surface& s, const gfx::Image* icon, int x, int y, int height, int width) {
+  if (!icon) return false;
+  gfx::drawImage(s, grayImage(*icon), x, y, width, height);
+  return true;
+}
+
+void transparentBlit(gfx::Surface& s, int x, int y, int w, int h, const Picture& picture, const BlitOptions& o) {
+  if (w <= 0 || h <= 0 || !picture.image) return;
+  const gfx::Image& source = *picture.image;
+  gfx::Image image;
+  if (picture.isIcon) {
+    image = gfx::flattenOnto(source, w, h, o.maskColour);
+  } else {
+    image = gfx::Image(w, h, gfx::toDib(o.maskColour) | 0xFF000000u);
+    for (int j = 0; j < std::min(h, source.height); ++j)
+      for (int i = 0; i < std::min(w, source.width); ++i) image.at(i, j) = source.at(i, j) | 0xFF000000u;
+  }
+  for (int j = 0; j < h; ++j) {
+    for (int i = 0; i < w; ++i) {
+      const gfx::Colour pic = image.colour(i, j);  // a 32-bit surface shows every colour as it is
+      if (o.useMask && pic == o.maskColour) continue;
+      if (o.silhouette >= 0) s.setPixel(x + i, y + j, static_cast<gfx::Colour>(o.silhouette));
+      else if (o.gray) s.setPixel(x + i, y + j, blitGrayColour(pic));
+      else s.setPixel(x + i, y + j, pic);
+    }
+  }
+}
+
+}  // namespace stylebutton

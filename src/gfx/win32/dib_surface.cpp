@@ -1,0 +1,83 @@
+#include "gfx/win32/dib_surface.h"
+
+#include <string>
+#include <vector>
+
+#include "core/text.h"
+
+namespace gfx::win32 {
+
+namespace {
+std::wstring wide(std::string_view utf8) {
+  const std::u16string u = core::utf8ToUtf16(utf8);
+  return std::wstring(u.begin(), u.end());
+}
+RECT toRect(Rect r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+}  // namespace
+
+bool DibSurface::resize(int width, int height) {
+  if (bitmap_ && view_.width() == width && view_.height() == height) return true;
+  if (width <= 0 || height <= 0) return false;
+  if (!dc_) {
+    dc_.reset(::CreateCompatibleDC(nullptr));
+    if (!dc_) return false;
+  }
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down: row 0 first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  win::UniqueBitmap bitmap(::CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap || !bits) return false;
+  selected_.reset();  // the old bitmap leaves the DC before it is deleted
+  bitmap_ = std::move(bitmap);
+  selected_.emplace(dc_.get(), bitmap_.get());
+  view_ = Surface(width, height, static_cast<std::uint32_t*>(bits), width);
+  return true;
+}
+
+bool DibSurface::blitTo(HDC target, int x, int y) const {
+  if (!bitmap_) return false;
+  return ::BitBlt(target, x, y, view_.width(), view_.height(), dc_.get(), 0, 0, SRCCOPY) != FALSE;
+}
+
+Rect GdiText::measure(std::string_view utf8, Rect r, unsigned flags) {
+  const std::wstring text = wide(utf8);
+  RECT rc = toRect(r);
+  HGDIOBJ old = font_ ? ::SelectObject(dc_, font_) : nullptr;
+  ::DrawTextW(dc_, text.c_str(), static_cast<int>(text.size()), &rc, flags | DT_CALCRECT);
+  if (old) ::SelectObject(dc_, old);
+  return {rc.left, rc.top, rc.right, rc.bottom};
+}
+
+void GdiText::draw(Surface&, std::string_view utf8, Rect r, unsigned flags, Colour colour) {
+  const std::wstring text = wide(utf8);
+  RECT rc = toRect(r);
+  HGDIOBJ old = font_ ? ::SelectObject(dc_, font_) : nullptr;
+  const COLORREF previous = ::SetTextColor(dc_, colour);
+  const int mode = ::SetBkMode(dc_, TRANSPARENT);
+  ::DrawTextW(dc_, text.c_str(), static_cast<int>(text.size()), &rc, flags);
+  ::SetBkMode(dc_, mode);
+  ::SetTextColor(dc_, previous);
+  if (old) ::SelectObject(dc_, old);
+}
+
+win::UniqueRegion toRegion(const Region& region) {
+  const std::vector<Region::Span> spans = region.spans();
+  std::vector<char> buffer(sizeof(RGNDATAHEADER) + spans.size() * sizeof(RECT));
+  auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+  data->rdh.dwSize = sizeof(RGNDATAHEADER);
+  data->rdh.iType = RDH_RECTANGLES;
+  data->rdh.nCount = static_cast<DWORD>(spans.size());
+  data->rdh.nRgnSize = static_cast<DWORD>(spans.size() * sizeof(RECT));
+  const Rect b = region.bounds();
+  data->rdh.rcBound = RECT{b.left, b.top, b.right, b.bottom};
+  auto* rects = reinterpret_cast<RECT*>(buffer.data() + sizeof(RGNDATAHEADER));
+  for (std::size_t i = 0; i < spans.size(); ++i) rects[i] = RECT{spans[i].left, spans[i].y, spans[i].right, spans[i].y + 1};
+  return win::UniqueRegion(::ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), data));
+}
+
+}  // namespace gfx::win32

@@ -1,0 +1,51 @@
+#pragma once
+// The Windows drawing surface: a top-down 32-bit DIB section selected into a memory DC.
+// Painters write its pixels directly; text goes through GDI on the same DC; one BitBlt shows it.
+#include <windows.h>
+
+#include <optional>
+#include <string_view>
+
+#include "gfx/region.h"
+#include "gfx/surface.h"
+#include "gfx/text.h"
+#include "platform/win32/handles.h"
+
+namespace gfx::win32 {
+
+class DibSurface {
+ public:
+  DibSurface() = default;
+  DibSurface(const DibSurface&) = delete;
+  DibSurface& operator=(const DibSurface&) = delete;
+
+  // Keeps the bitmap when the size is unchanged. False when GDI refuses.
+  bool resize(int width, int height);
+  Surface& surface() { return view_; }
+  HDC dc() const { return dc_.get(); }
+  // GDI batches its drawing; call before touching pixels after text was drawn.
+  void flush() const { ::GdiFlush(); }
+  bool blitTo(HDC target, int x, int y) const;
+
+ private:
+  win::UniqueMemoryDc dc_;
+  win::UniqueBitmap bitmap_;
+  std::optional<win::SelectObjectScope> selected_;
+  Surface view_;
+};
+
+// Text through DrawTextW on a DC with the given font.
+class GdiText final : public TextRenderer {
+ public:
+  GdiText(HDC dc, HFONT font) : dc_(dc), font_(font) {}
+  Rect measure(std::string_view utf8, Rect r, unsigned flags) override;
+  void draw(Surface& s, std::string_view utf8, Rect r, unsigned flags, Colour colour) override;
+
+ private:
+  HDC dc_;
+  HFONT font_;
+};
+
+win::UniqueRegion toRegion(const Region& region);
+
+}  // namespace gfx::win32

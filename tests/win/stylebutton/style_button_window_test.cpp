@@ -1,0 +1,272 @@
+// A real StyleButton in a real window, driven by mouse and keyboard input; what it does is
+// recorded in order: its events and the parent's WM_COMMAND messages.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "controls/stylebutton/win32/style_button_window.h"
+#include "gfx/win32/dib_surface.h"
+#include "platform/win32/button.h"
+#include "platform/win32/handles.h"
+
+namespace {
+
+using stylebutton::Event;
+using stylebutton::win32::ButtonWindow;
+using Strings = std::vector<std::string>;
+
+Strings g_log;
+
+LRESULT CALLBACK parentProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_COMMAND) {
+    std::ostringstream line;
+    line << "WM_COMMAND " << LOWORD(wparam);
+    if (HIWORD(wparam) == BN_CLICKED) line << " BN_CLICKED";
+    else line << " code " << HIWORD(wparam);
+    g_log.push_back(line.str());
+    return 0;
+  }
+  return ::DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+std::string eventName(Event e) {
+  switch (e) {
+    case Event::Click: return "Click";
+    case Event::MouseEnter: return "MouseEnter";
+    case Event::MouseLeave: return "MouseLeave";
+  }
+  return "?";
+}
+
+void pump(int milliseconds = 150) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+  MSG msg;
+  while (std::chrono::steady_clock::now() < end) {
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      HWND top = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+      if (top && ::IsDialogMessageW(top, &msg)) continue;
+      ::TranslateMessage(&msg);
+      ::DispatchMessageW(&msg);
+    }
+    ::Sleep(5);
+  }
+}
+
+void sendMouse(DWORD flags) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = flags;
+  ::SendInput(1, &in, sizeof in);
+}
+
+// The system notices a leave on its own clock (a hover-time poll under Wine), so give it time.
+void moveTo(HWND hwnd, int x, int y) {
+  POINT p{x, y};
+  ::ClientToScreen(hwnd, &p);
+  ::SetCursorPos(p.x, p.y);
+  pump(60);
+  ::SetCursorPos(p.x + 1, p.y);  // a second movement, as a hand makes
+  pump(600);
+}
+
+void key(WORD vk, bool up) {
+  INPUT in{};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = vk;
+  in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  ::SendInput(1, &in, sizeof in);
+  pump();
+}
+
+gfx::Colour pixelOf(HWND hwnd, int x, int y) {
+  win::WindowDc dc(hwnd);
+  return ::GetPixel(dc.get(), x, y);
+}
+
+class StyleButtonWindow : public testing::Test {
+ protected:
+  void SetUp() override {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = parentProcedure;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = L"StyleButtonTestParent";
+    ::RegisterClassExW(&wc);
+    parent_ = ::CreateWindowExW(WS_EX_CONTROLPARENT, L"StyleButtonTestParent", L"StyleButton test",
+                                WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 100, 100, 400, 220, nullptr, nullptr,
+                                ::GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(parent_);
+    first_ = make(101, L"Lock Folders", 20, 20);
+    second_ = make(102, L"Close", 20, 80);
+    ASSERT_TRUE(first_ && second_);
+    ::SetForegroundWindow(parent_);
+    ::SetFocus(nullptr);
+    pump(300);
+    moveTo(parent_, 300, 180);  // park the mouse away from the buttons
+    g_log.clear();
+  }
+  void TearDown() override {
+    if (parent_) ::DestroyWindow(parent_);
+    pump(50);
+  }
+  HWND make(int id, const wchar_t* caption, int x, int y) {
+    win::ButtonSpec spec;
+    spec.id = id;
+    spec.caption = caption;
+    spec.x = x;
+    spec.y = y;
+    spec.width = 113;
+    spec.height = 33;
+    spec.settings = {{"style", "10"}, {"tooltiptitle", ""}, {"tooltipicon", "0"}, {"tooltiptype", "1"},
+                     {"font", "Verdana,8.25"}};
+    HWND hwnd = win::createButton(parent_, spec);
+    if (ButtonWindow* b = ButtonWindow::fromHwnd(hwnd))
+      b->onEvent = [id](Event e) {
+        std::ostringstream line;
+        line << id << ' ' << eventName(e);
+        g_log.push_back(line.str());
+      };
+    return hwnd;
+  }
+  stylebutton::StyleButton& control(HWND hwnd) { return ButtonWindow::fromHwnd(hwnd)->control(); }
+
+  HWND parent_ = nullptr, first_ = nullptr, second_ = nullptr;
+};
+
+TEST_F(StyleButtonWindow, IsAStyleButtonWhoseWindowTextIsItsCaption) {
+  ASSERT_NE(ButtonWindow::fromHwnd(first_), nullptr);
+  wchar_t text[64] = {};
+  ::GetWindowTextW(first_, text, 64);
+  EXPECT_STREQ(text, L"Lock Folders");
+  EXPECT_EQ(control(first_).style(), 10);
+  EXPECT_EQ(control(first_).font(), (stylebutton::FontSpec{"Verdana", 8.25}));
+  EXPECT_TRUE(control(first_).hookInstalled());
+  ::SetWindowTextW(first_, L"Unlock Folders");
+  EXPECT_EQ(control(first_).caption(), "Unlock Folders");
+  control(first_).setCaption("Lock");
+  ::GetWindowTextW(first_, text, 64);
+  EXPECT_STREQ(text, L"Lock");
+  EXPECT_EQ(::GetDlgCtrlID(first_), 101);
+}
+
+TEST_F(StyleButtonWindow, MouseClickSequence) {
+  moveTo(first_, 50, 16);
+  EXPECT_EQ(control(first_).buttonState(), stylebutton::kStateHot);
+  EXPECT_EQ(pixelOf(first_, 2, 15), 0x712E13u) << "hot skin on screen";
+  sendMouse(MOUSEEVENTF_LEFTDOWN);
+  pump();
+  EXPECT_EQ(control(first_).buttonState(), stylebutton::kStatePressed);
+  EXPECT_EQ(pixelOf(first_, 2, 15), 0x632D17u) << "pressed skin on screen";
+  sendMouse(MOUSEEVENTF_LEFTUP);
+  pump();
+  moveTo(parent_, 300, 180);
+  EXPECT_EQ(g_log, (Strings{"101 MouseEnter", "101 Click", "WM_COMMAND 101 BN_CLICKED", "101 MouseLeave"}));
+  EXPECT_EQ(control(first_).buttonState(), stylebutton::kStateNormal);
+  EXPECT_EQ(::GetFocus(), first_) << "a click takes the focus";
+  EXPECT_EQ(pixelOf(first_, 2, 15), 0x712E13u) << "normal but focused: the hot skin";
+  ::SetFocus(second_);
+  pump();
+  EXPECT_EQ(pixelOf(first_, 2, 15), 0x999999u) << "resting skin on screen";
+}
+
+TEST_F(StyleButtonWindow, ReleaseOutsideRaisesNoClick) {
+  moveTo(first_, 50, 16);
+  sendMouse(MOUSEEVENTF_LEFTDOWN);
+  pump();
+  moveTo(parent_, 300, 180);
+  sendMouse(MOUSEEVENTF_LEFTUP);
+  pump();
+  EXPECT_EQ(g_log, (Strings{"101 MouseEnter", "101 MouseLeave"}));
+  EXPECT_EQ(control(first_).buttonState(), stylebutton::kStateNormal);
+}
+
+TEST_F(StyleButtonWindow, DoubleClickRaisesTwoClicks) {
+  moveTo(first_, 50, 16);
+  for (int i = 0; i < 2; ++i) {
+    sendMouse(MOUSEEVENTF_LEFTDOWN);
+    sendMouse(MOUSEEVENTF_LEFTUP);
+  }
+  pump();
+  EXPECT_EQ(g_log, (Strings{"101 MouseEnter", "101 Click", "WM_COMMAND 101 BN_CLICKED", "101 Click",
+                            "WM_COMMAND 101 BN_CLICKED"}));
+}
+
+TEST_F(StyleButtonWindow, KeyboardSpaceClicksAndTabMovesOn) {
+  ::SetFocus(first_);
+  pump();
+  EXPECT_EQ(pixelOf(first_, 2, 15), 0x712E13u) << "the focused button shows the hot skin";
+  key(VK_SPACE, false);
+  EXPECT_EQ(control(first_).buttonState(), stylebutton::kStatePressed);
+  key(VK_SPACE, true);
+  key(VK_TAB, false);
+  key(VK_TAB, true);
+  EXPECT_EQ(::GetFocus(), second_);
+  key(VK_RIGHT, false);
+  key(VK_RIGHT, true);
+  EXPECT_EQ(::GetFocus(), first_) << "Right sends the focus on round the tab order";
+  EXPECT_EQ(g_log, (Strings{"101 Click", "WM_COMMAND 101 BN_CLICKED", "101 MouseLeave"}));
+}
+
+TEST_F(StyleButtonWindow, DisablingTheWindowDisablesTheControl) {
+  ::EnableWindow(first_, FALSE);
+  pump();
+  EXPECT_FALSE(control(first_).enabled());
+  EXPECT_EQ(control(first_).buttonState(), stylebutton::kStateDisabled);
+  control(first_).setEnabled(true);
+  EXPECT_TRUE(::IsWindowEnabled(first_));
+}
+
+TEST_F(StyleButtonWindow, TinyButtonGrowsTo20x20AndGetsTheRoundedShape) {
+  ::SetWindowPos(first_, nullptr, 0, 0, 10, 10, SWP_NOMOVE | SWP_NOZORDER);
+  RECT r;
+  ::GetClientRect(first_, &r);
+  EXPECT_EQ(r.right, 20);
+  EXPECT_EQ(r.bottom, 20);
+  win::UniqueRegion shape(::CreateRectRgn(0, 0, 0, 0));
+  ASSERT_NE(::GetWindowRgn(first_, shape.get()), ERROR);
+  EXPECT_FALSE(::PtInRegion(shape.get(), 0, 0));
+  EXPECT_TRUE(::PtInRegion(shape.get(), 10, 0));
+}
+
+// A 16 x 16 icon of three colours, through the public gray-icon method onto a DIB.
+TEST(PaintIconGrayscale, ExactGrays) {
+  std::vector<std::uint32_t> colour(16 * 16, 0x909090);
+  colour[0] = 0xFF0000;  // red, as a DIB stores it
+  colour[1] = 0x808080;
+  colour[2] = 0xFFFFFF;
+  BITMAPINFO bmi{};
+  bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), 16, -16, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  win::WindowDc screen(nullptr);
+  void* bits = nullptr;
+  win::UniqueBitmap colourBitmap(::CreateDIBSection(screen.get(), &bmi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  ASSERT_TRUE(colourBitmap && bits);
+  std::memcpy(bits, colour.data(), colour.size() * 4);
+  std::vector<std::uint8_t> andMask(16 * 2, 0);
+  win::UniqueBitmap maskBitmap(::CreateBitmap(16, 16, 1, 1, andMask.data()));
+  ICONINFO info{TRUE, 0, 0, maskBitmap.get(), colourBitmap.get()};
+  win::UniqueIcon icon(::CreateIconIndirect(&info));
+  ASSERT_TRUE(icon);
+  gfx::win32::DibSurface target;
+  ASSERT_TRUE(target.resize(20, 20));
+  target.surface().clear(0x00FF00);
+  EXPECT_FALSE(ButtonWindow::paintIconGrayscale(target.dc(), nullptr, 0, 0, 16, 16));
+  EXPECT_TRUE(ButtonWindow::paintIconGrayscale(target.dc(), icon.get(), 2, 2, 16, 16));
+  ::GdiFlush();
+  const gfx::Surface& s = target.surface();
+  EXPECT_EQ(s.at(2, 2), 0x545454u);
+  EXPECT_EQ(s.at(3, 2), 0x808080u);
+  EXPECT_EQ(s.at(4, 2), 0xFFFFFFu);
+  EXPECT_EQ(s.at(10, 10), 0x949494u);
+  EXPECT_EQ(s.at(1, 1), 0x00FF00u);
+}
+
+}  // namespace
