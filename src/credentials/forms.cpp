@@ -38,8 +38,7 @@ void frmpassfirst::StyleButton1_Click() {
   constexpr WindowId self = WindowId::frmpassfirst;
   if (Text1.empty() || Text2.empty()) return showError(ports_, self, "Error!!Please enter the password.");
   if (Text3.empty()) {
-    return showError(ports_, self,
-                     "Error!!Please enter the secret answer.This will be used for password recovery.");
+    return showError(ports_, self, "Error!!Please enter the secret answer.This will be used for password recovery.");
   }
   if (Text1 != Text2) return showError(ports_, self, "Error!!The passwords do not match");
   if (characterCount(Text1) < kMinimumLength) {

@@ -71,13 +71,20 @@ class Flow final : public platform::WindowFlow {
 
   static std::string name(platform::WindowId id) {
     switch (id) {
-      case platform::WindowId::frmTest: return "frmTest";
-      case platform::WindowId::Form1: return "Form1";
-      case platform::WindowId::frmpass: return "frmpass";
-      case platform::WindowId::frmpassfirst: return "frmpassfirst";
-      case platform::WindowId::frmpassforgot: return "frmpassforgot";
-      case platform::WindowId::frmpasschange: return "frmpasschange";
-      case platform::WindowId::frmSplash: return "frmSplash";
+      case platform::WindowId::frmTest:
+        return "frmTest";
+      case platform::WindowId::Form1:
+        return "Form1";
+      case platform::WindowId::frmpass:
+        return "frmpass";
+      case platform::WindowId::frmpassfirst:
+        return "frmpassfirst";
+      case platform::WindowId::frmpassforgot:
+        return "frmpassforgot";
+      case platform::WindowId::frmpasschange:
+        return "frmpasschange";
+      case platform::WindowId::frmSplash:
+        return "frmSplash";
     }
     return "?";
   }
@@ -108,8 +115,8 @@ class Registry final : public platform::Registry {
   };
   std::vector<std::string> calls;  // in order, e.g. "create 80000002 Software\\X", "set v", "close"
   std::map<std::tuple<platform::RootKey, std::string, std::string>, Value> values;
-  std::set<std::string> files;                     // paths that exist as files
-  std::map<std::string, std::string> profile;      // "file|section|key" -> value
+  std::set<std::string> files;                 // paths that exist as files
+  std::map<std::string, std::string> profile;  // "file|section|key" -> value
   long createError = 0, setError = 0, closeError = 0;
 
   long createKey(platform::RootKey root, const std::string& path, Key& key) override {
@@ -119,8 +126,7 @@ class Registry final : public platform::Registry {
     key = open_.size();
     return 0;
   }
-  long setValue(Key key, const std::string& name, std::uint32_t type,
-                const std::vector<std::uint8_t>& data) override {
+  long setValue(Key key, const std::string& name, std::uint32_t type, const std::vector<std::uint8_t>& data) override {
     calls.push_back("set " + name);
     if (setError) return setError;
     const auto& [root, path] = open_.at(key - 1);

@@ -28,8 +28,8 @@ void storeCredentials(fakes::World& w, const std::string& password = "Secret1") 
 }
 
 void expectAutostart(fakes::World& w) {
-  const auto it = w.registry.values.find({platform::RootKey::LocalMachine,
-                                          "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "QuillmarFolderVardel"});
+  const auto it = w.registry.values.find(
+      {platform::RootKey::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "QuillmarFolderVardel"});
   ASSERT_NE(it, w.registry.values.end()) << "no autostart value";
   EXPECT_EQ(it->second.type, platform::regtype::kString);
   std::vector<std::uint8_t> data(kAutostartData.begin(), kAutostartData.end());
@@ -78,8 +78,8 @@ const FirstRunRefusal kFirstRunRefusals[] = {
     {"case differs", "Abcdef", "abcdef", "Pet's Name", "a", "Error!!The passwords do not match"},
     {"trailing space differs", "abcdef ", "abcdef", "Pet's Name", "a", "Error!!The passwords do not match"},
     {"five characters", "abcde", "abcde", "Pet's Name", "a", "Error!!The password length must be at least 6"},
-    {"five characters, five bytes short of UTF-8", "\xC3\xA9\xC3\xA9\xC3\xA9", "\xC3\xA9\xC3\xA9\xC3\xA9",
-     "Pet's Name", "a", "Error!!The password length must be at least 6"},
+    {"five characters, five bytes short of UTF-8", "\xC3\xA9\xC3\xA9\xC3\xA9", "\xC3\xA9\xC3\xA9\xC3\xA9", "Pet's Name",
+     "a", "Error!!The password length must be at least 6"},
     {"empty question", "abcdef", "abcdef", "", "a", "Error!!Please enter the secret question."},
     {"password the codec cannot carry", "caf\xC3\xA9 au lait", "caf\xC3\xA9 au lait", "Pet's Name", "a",
      "Error!!The password cannot contain \"\xC3\xA9\": this character cannot be stored."},
@@ -123,7 +123,11 @@ TEST(frmpassfirst, OkStoresTheThreeEncodedAndHandsOverToLogin) {
       {"six spaces", "      ", "Mother's Maiden Name", " x "},
       {"typed question, kept as typed", "Pass Word 9", "  Where did I live in 1999?  ", "Lyon"},
       // Only codes up to 255 minus the key letter fit: Š (138) first, ‰ (137) fourth.
-      {"characters of the code page", "\xC5\xA0" "abc\xE2\x80\xB0" "x", "\xC5\xA0?", "abc\xE2\x80\xB0"},
+      {"characters of the code page",
+       "\xC5\xA0"
+       "abc\xE2\x80\xB0"
+       "x",
+       "\xC5\xA0?", "abc\xE2\x80\xB0"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -222,7 +226,12 @@ TEST(frmpass, OkComparesWithTheStoredPasswordExactly) {
       {"nothing stored, nothing typed", "", "", false},
       {"spaces", "      ", "      ", true},
       {"undecodable stored value", std::nullopt, "A", false},
-      {"code page character", "\x8A" "abcdef", "\xC5\xA0" "abcdef", true},
+      {"code page character",
+       "\x8A"
+       "abcdef",
+       "\xC5\xA0"
+       "abcdef",
+       true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -19,12 +19,19 @@ TEST(ModuleRegistry, ResolveHiveIgnoresCaseAndFallsBackToAnExistingFile) {
   fakes::Registry reg;
   reg.files = {"c:\\x.ini", "HKEY_CURRENT_USER"};
   const HiveCase cases[] = {
-      {"HKCU", 0x80000001u}, {"hkcu", 0x80000001u}, {"HKLM", 0x80000002u}, {"hklm", 0x80000002u},
-      {"HkU", 0x80000003u},  {"hkdd", 0x80000006u}, {"HKCC", 0x80000005u}, {"hKcR", 0x80000000u},
+      {"HKCU", 0x80000001u},
+      {"hkcu", 0x80000001u},
+      {"HKLM", 0x80000002u},
+      {"hklm", 0x80000002u},
+      {"HkU", 0x80000003u},
+      {"hkdd", 0x80000006u},
+      {"HKCC", 0x80000005u},
+      {"hKcR", 0x80000000u},
       {"HKEY_LOCAL_MACHINE", 0},  // written out in full: not a hive, and no such file
       {"HKEY_CURRENT_USER", 1},   // ... unless a file of that name exists
-      {"c:\\x.ini", 1},  // looked up as passed, not upper-cased
-      {"", 0},                    {" HKLM", 0},
+      {"c:\\x.ini", 1},           // looked up as passed, not upper-cased
+      {"", 0},
+      {" HKLM", 0},
   };
   for (const auto& c : cases) EXPECT_EQ(ModuleRegistry::ResolveHive(reg, c.name), c.expected) << c.name;
 }
@@ -39,7 +46,11 @@ struct WriteCase {
 
 TEST(ModuleRegistry, EachTypeLetterStoresItsTypeAndBytes) {
   const WriteCase cases[] = {
-      {"S text", "S", RegValue::text("C:\\a b\\x.exe"), 1, {'C', ':', '\\', 'a', ' ', 'b', '\\', 'x', '.', 'e', 'x', 'e', 0}},
+      {"S text",
+       "S",
+       RegValue::text("C:\\a b\\x.exe"),
+       1,
+       {'C', ':', '\\', 'a', ' ', 'b', '\\', 'x', '.', 'e', 'x', 'e', 0}},
       {"s lower case", "s", RegValue::text("v"), 1, {'v', 0}},
       {"S empty", "S", RegValue::text(""), 1, {0}},
       {"S ANSI bytes kept", "S", RegValue::text("\xE9\x80"), 1, {0xE9, 0x80, 0}},
@@ -115,11 +126,8 @@ TEST(ModuleRegistry, RegistryErrorsAreReturnedAndTheKeyIsClosed) {
 
 TEST(ModuleRegistry, ValuesWithoutABooleanOrShortFormWriteNothing) {
   const std::pair<const char*, RegValue> cases[] = {
-      {"B", RegValue::text("yes")},
-      {"D", RegValue::number(32768)},
-      {"D", RegValue::number(-32769)},
-      {"D", RegValue::text("12abc")},
-      {"D", RegValue::text("")},
+      {"B", RegValue::text("yes")},   {"D", RegValue::number(32768)}, {"D", RegValue::number(-32769)},
+      {"D", RegValue::text("12abc")}, {"D", RegValue::text("")},
   };
   for (const auto& [type, value] : cases) {
     fakes::Registry reg;
