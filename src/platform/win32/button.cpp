@@ -5,9 +5,29 @@
 
 namespace win {
 
-// Every button is a StyleButton loaded from the spec's stored settings. The spec's caption is
-// used when the settings carry none, so the window text is the caption either way.
+namespace {
+
+// A SheenButton stores its colour scheme every time; a StyleButton never has that key.
+bool isSheenButtonSettings(const ButtonSpec& spec) {
+  for (const auto& entry : spec.settings)
+    if (core::asciiLower(entry.first) == "colorscheme") return true;
+  return false;
+}
+
+HWND createSystemButton(HWND parent, const ButtonSpec& spec) {
+  return ::CreateWindowExW(0, L"BUTTON", spec.caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                           spec.x, spec.y, spec.width, spec.height, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), ::GetModuleHandleW(nullptr),
+                           nullptr);
+}
+
+}  // namespace
+
+// A button is a StyleButton loaded from the spec's stored settings; the spec's caption is used
+// when the settings carry none, so the window text is the caption either way. Settings of the
+// other control get the system's push button until that control draws itself.
 HWND createButton(HWND parent, const ButtonSpec& spec) {
+  if (isSheenButtonSettings(spec)) return createSystemButton(parent, spec);
   stylebutton::win32::CreateArgs args;
   args.parent = parent;
   args.id = spec.id;

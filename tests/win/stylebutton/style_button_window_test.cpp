@@ -204,6 +204,26 @@ TEST_F(StyleButtonWindow, IsAStyleButtonWhoseWindowTextIsItsCaption) {
   ::GetWindowTextW(first_, text, 64);
   EXPECT_STREQ(text, L"Lock");
   EXPECT_EQ(::GetDlgCtrlID(first_), 101);
+  EXPECT_LE(control(first_).openLink(""), 32) << "an empty link reaches the shell, which refuses it";
+  EXPECT_EQ(stylebutton::StyleButton::version(), "3.6.2");
+}
+
+TEST_F(StyleButtonWindow, CreateButtonTakesTheCaptionFromTheSpecAndLeavesOtherControlsSettingsAlone) {
+  win::ButtonSpec plain{201, L"Help", 150, 20, 65, 33, {{"style", "10"}}};
+  HWND help = win::createButton(parent_, plain);
+  ASSERT_NE(ButtonWindow::fromHwnd(help), nullptr);
+  EXPECT_EQ(control(help).caption(), "Help");
+  wchar_t text[32] = {};
+  ::GetWindowTextW(help, text, 32);
+  EXPECT_STREQ(text, L"Help");
+
+  win::ButtonSpec sheen{202, L"", 150, 80, 41, 41, {{"style", "7"}, {"caption", ""}, {"colorscheme", "0"}}};
+  HWND arrow = win::createButton(parent_, sheen);
+  ASSERT_TRUE(arrow);
+  EXPECT_EQ(ButtonWindow::fromHwnd(arrow), nullptr);
+  wchar_t cls[32] = {};
+  ::GetClassNameW(arrow, cls, 32);
+  EXPECT_EQ(lstrcmpiW(cls, L"Button"), 0);
 }
 
 TEST_F(StyleButtonWindow, MouseClickSequence) {
