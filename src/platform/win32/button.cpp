@@ -23,7 +23,7 @@ HWND createSystemButton(HWND parent, const ButtonSpec& spec) {
 
 }  // namespace
 
-// A button is a StyleButton loaded from the spec's stored settings; the spec's caption is used
+// A button is a StyleButton loaded from the ButtonSpec's stored settings; its caption is used
 // when the settings carry none, so the window text is the caption either way. Settings of the
 // other control get the system's push button until that control draws itself.
 HWND createButton(HWND parent, const ButtonSpec& spec) {

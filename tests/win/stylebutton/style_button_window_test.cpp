@@ -208,7 +208,7 @@ TEST_F(StyleButtonWindow, IsAStyleButtonWhoseWindowTextIsItsCaption) {
   EXPECT_EQ(stylebutton::StyleButton::version(), "3.6.2");
 }
 
-TEST_F(StyleButtonWindow, CreateButtonTakesTheCaptionFromTheSpecAndLeavesOtherControlsSettingsAlone) {
+TEST_F(StyleButtonWindow, CreateButtonTakesTheCaptionFromTheButtonSpecAndLeavesOtherControlsSettingsAlone) {
   win::ButtonSpec plain{201, L"Help", 150, 20, 65, 33, {{"style", "10"}}};
   HWND help = win::createButton(parent_, plain);
   ASSERT_NE(ButtonWindow::fromHwnd(help), nullptr);

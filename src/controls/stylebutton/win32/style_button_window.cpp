@@ -406,13 +406,9 @@ bool ButtonWindow::findTrackingFunction() {
   for (const Candidate c : {Candidate{L"user32.dll", "TrackMouseEvent"}, Candidate{L"comctl32.dll", "_TrackMouseEvent"}}) {
     HMODULE module = ::GetModuleHandleW(c.module);
     HMODULE loaded = module ? nullptr : ::LoadLibraryW(c.module);
-    FARPROC proc = ::GetProcAddress(module ? module : loaded, c.name);
-    if (proc && !loaded) {
-      track_ = reinterpret_cast<TrackFunction>(reinterpret_cast<void (*)()>(proc));
-      return true;
-    }
-    if (loaded && proc) {
-      // Keep a module that had to be loaded for the function we use.
+    if (!module && !loaded) continue;
+    if (FARPROC proc = ::GetProcAddress(module ? module : loaded, c.name)) {
+      // A module loaded here stays loaded: the function is called for as long as the control lives.
       track_ = reinterpret_cast<TrackFunction>(reinterpret_cast<void (*)()>(proc));
       return true;
     }
