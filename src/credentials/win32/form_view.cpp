@@ -41,7 +41,7 @@ HWND FormView::create() {
   const int height = r.bottom - r.top;
   CreateArgs args;
   args.className = spec_.className;
-  args.title = spec_.className;
+  args.title = spec_.title;
   args.style = style;
   args.exStyle = exStyle;
   args.width = width;

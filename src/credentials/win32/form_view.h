@@ -43,6 +43,7 @@ class FormView : public win::Window {
  public:
   struct Spec {
     const wchar_t* className;
+    const wchar_t* title;  // never displayed (no title bar); read by screen readers
     int clientWidth;
     int clientHeight;
     std::vector<Control> layout;  // focusable controls in focus order

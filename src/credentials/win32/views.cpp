@@ -9,6 +9,7 @@ namespace {
 // which is the order the dialog manager moves through with Tab.
 FormView::Spec firstRunSpec() {
   return {L"frmpassfirst",
+          L"",
           299,
           212,
           {
@@ -29,6 +30,7 @@ FormView::Spec firstRunSpec() {
 
 FormView::Spec loginSpec() {
   return {L"frmpass",
+          L"",
           299,
           212,
           {
@@ -45,6 +47,7 @@ FormView::Spec loginSpec() {
 
 FormView::Spec recoverySpec() {
   return {L"frmpassforgot",
+          L"",
           300,
           210,
           {
@@ -62,6 +65,7 @@ FormView::Spec recoverySpec() {
 
 FormView::Spec changeSpec() {
   return {L"frmpasschange",
+          L"Change Password",
           301,
           212,
           {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstring>
 #include <map>
 #include <optional>
 
@@ -167,6 +168,7 @@ struct Expected {
 struct WindowCase {
   WindowId id;
   const char* name;
+  const wchar_t* title;
   SIZE client;
   std::vector<Expected> controls;
   std::vector<int> tabOrder;  // from the first focus on
@@ -175,6 +177,7 @@ struct WindowCase {
 const WindowCase kWindows[] = {
     {WindowId::frmpassfirst,
      "frmpassfirst",
+     L"",
      {299, 212},
      {{kImage1, L"Static", {8, 8, 55, 54}, L""},
       {kLabel2, L"Static", {64, 24, 281, 41}, L"Set password for Folder Vardel"},
@@ -190,6 +193,7 @@ const WindowCase kWindows[] = {
      {kText1, kText2, kCombo1, kText3, kStyleButton1}},
     {WindowId::frmpass,
      "frmpass",
+     L"",
      {299, 212},
      {{kImage1, L"Static", {24, 8, 71, 54}, L""},
       {kLabel2, L"Static", {80, 24, 265, 41}, L"Quillmar Folder Vardel"},
@@ -201,6 +205,7 @@ const WindowCase kWindows[] = {
      {kText1, kStyleButton2, kStyleButton3, kStyleButton1}},
     {WindowId::frmpassforgot,
      "frmpassforgot",
+     L"",
      {300, 210},
      {{kImage1, L"Static", {24, 8, 71, 54}, L""},
       {kLabel2, L"Static", {80, 24, 265, 41}, L"Password Recovery"},
@@ -213,6 +218,7 @@ const WindowCase kWindows[] = {
      {kText1, kStyleButton2, kStyleButton1}},
     {WindowId::frmpasschange,
      "frmpasschange",
+     L"Change Password",
      {301, 212},
      {{kImage1, L"Static", {16, 8, 63, 54}, L""},
       {kLabel2, L"Static", {72, 24, 257, 41}, L"Quillmar Folder Vardel"},
@@ -237,6 +243,10 @@ TEST_F(CredentialWindows, FrameLayoutMaskAndFocusOrder) {
     ::GetClientRect(hwnd, &client);
     EXPECT_EQ(client.right, w.client.cx);
     EXPECT_EQ(client.bottom, w.client.cy);
+    EXPECT_EQ(testsupport::windowText(hwnd), w.title);
+    wchar_t cls[64] = {};
+    ::GetClassNameW(hwnd, cls, 64);
+    EXPECT_STREQ(cls, std::wstring(w.name, w.name + std::strlen(w.name)).c_str());
     const LONG_PTR style = ::GetWindowLongPtrW(hwnd, GWL_STYLE);
     EXPECT_EQ(style & WS_CAPTION, static_cast<LONG_PTR>(WS_BORDER)) << "a thin border, no title bar";
     EXPECT_TRUE(::GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) << "not in the taskbar";
@@ -329,6 +339,11 @@ TEST_F(CredentialWindows, EnterRunsOkWhereverTheFocusIsExceptInTheChangeWindow) 
   ::SetFocus(::GetDlgItem(first, kText2));
   press(VK_RETURN);
   EXPECT_EQ(messages(), (std::vector<std::string>{"Error!!Please enter the password."}));
+  ::SetFocus(::GetDlgItem(first, kCombo1));  // the focus goes to the drop-down's own edit field
+  ASSERT_EQ(focusedId(), kCombo1);
+  ASSERT_NE(::GetFocus(), ::GetDlgItem(first, kCombo1));
+  press(VK_RETURN);
+  EXPECT_EQ(messages().size(), 2u) << "Enter in the question field";
   flow.hide(WindowId::frmpassfirst);
 
   dialogs.shown.clear();
