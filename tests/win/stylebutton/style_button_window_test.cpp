@@ -226,6 +226,16 @@ TEST_F(StyleButtonWindow, CreateButtonTakesTheCaptionFromTheButtonSpecAndLeavesO
   EXPECT_EQ(lstrcmpiW(cls, L"Button"), 0);
 }
 
+TEST_F(StyleButtonWindow, ButtonMadeUnderAHiddenParentPaintsWhenTheParentIsShown) {
+  ::ShowWindow(parent_, SW_HIDE);
+  HWND late = make(103, L"Ok", 150, 20);
+  ASSERT_TRUE(late);
+  ::ShowWindow(parent_, SW_SHOW);
+  pump(300);
+  EXPECT_TRUE(control(late).isShown());
+  EXPECT_EQ(pixelOf(late, 2, 15), 0x999999u) << "the resting skin, painted";
+}
+
 TEST_F(StyleButtonWindow, MouseClickSequence) {
   moveTo(first_, 50, 16);
   EXPECT_EQ(control(first_).buttonState(), stylebutton::kStateHot);

@@ -126,7 +126,11 @@ HWND ButtonWindow::create(const CreateArgs& args) {
   button->syncingText_ = true;
   ::SetWindowTextW(hwnd, wide(button->control_.caption()).c_str());
   button->syncingText_ = false;
-  if (args.style & WS_VISIBLE) ::ShowWindow(hwnd, SW_SHOWNA);
+  if (args.style & WS_VISIBLE) {
+    ::ShowWindow(hwnd, SW_SHOWNA);
+    // Under a hidden parent the system only sets the style bit and sends no show message.
+    if (!button->control_.isShown()) button->control_.show();
+  }
   return hwnd;
 }
 
@@ -188,7 +192,9 @@ LRESULT ButtonWindow::onMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
       paintDc_ = ::BeginPaint(hwnd_, &ps);
-      if (loaded_) control_.paint();
+      // A window that paints is shown, whether or not a show message said so.
+      if (loaded_ && !control_.isShown()) control_.show();
+      else if (loaded_) control_.paint();
       ::EndPaint(hwnd_, &ps);
       paintDc_ = nullptr;
       return 0;
@@ -199,7 +205,7 @@ LRESULT ButtonWindow::onMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_WINDOWPOSCHANGED: {
       const auto* pos = reinterpret_cast<const WINDOWPOS*>(lparam);
       const LRESULT result = ::DefWindowProcW(hwnd_, message, wparam, lparam);
-      if (loaded_ && (pos->flags & SWP_SHOWWINDOW)) control_.show();
+      if (loaded_ && (pos->flags & SWP_SHOWWINDOW) && !control_.isShown()) control_.show();
       if (loaded_ && (pos->flags & SWP_HIDEWINDOW)) control_.hide();
       return result;
     }
