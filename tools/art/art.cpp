@@ -182,8 +182,8 @@ std::uint32_t rampColour(double t) {
     double t;
     int r, g, b;
   };
-  static const Stop stops[] = {{0.0, 0xF6, 0xF9, 0xFC}, {0.45, 0xD5, 0xE0, 0xEC}, {0.80, 0xA3, 0xB8, 0xD3},
-                               {1.0, 0x5E, 0x7E, 0xA8}};
+  static const Stop stops[] = {{0.0, 0xF0, 0xF5, 0xFA}, {0.45, 0xC6, 0xD5, 0xE7}, {0.80, 0x8E, 0xAA, 0xCD},
+                               {1.0, 0x4B, 0x6F, 0xA0}};
   t = std::clamp(t, 0.0, 1.0);
   std::size_t i = 0;
   while (i + 2 < std::size(stops) && t > stops[i + 1].t) ++i;

@@ -1,0 +1,122 @@
+#pragma once
+// The main window's fields and commands: browse drives and folders, keep the folder list,
+// lock and unlock. Its Win32 view (win32/form1_window.h) creates the controls and forwards
+// their events to the handlers here.
+#include <string>
+#include <vector>
+
+#include "core/sqlite_db.h"
+#include "platform/dialogs.h"
+#include "platform/shell.h"
+#include "platform/window_flow.h"
+#include "protect/folder_store.h"
+#include "protect/lock_engine.h"
+#include "protect/main_window_dirs.h"
+
+namespace protect {
+
+// One row of the folder list as shown: name, path and ID text (empty for a row without one).
+struct Form1Row {
+  std::string name;
+  std::string path;
+  std::string id;
+  friend bool operator==(const Form1Row&, const Form1Row&) = default;
+};
+
+// What the form needs of its window.
+class Form1View {
+ public:
+  virtual ~Form1View() = default;
+  // The folder list (ListView1).
+  virtual int listCount() = 0;
+  virtual Form1Row listRow(int index) = 0;
+  virtual bool listSelected(int index) = 0;
+  virtual void listClear() = 0;
+  virtual void listAdd(const Form1Row& row) = 0;  // with small picture 35
+  virtual void listAddColumn(const std::string& caption) = 0;
+  virtual void listSetColumnWidth(int column, int twips) = 0;
+  // The two lock buttons.
+  virtual void setLockEnabled(bool enabled) = 0;
+  virtual void setUnlockEnabled(bool enabled) = 0;
+  // Takes the close command off the window's system menu.
+  virtual void removeCloseCommand() = 0;
+  // Redraw the drive list (Drive1) or the directory list (Dir2) from the form's models.
+  virtual void showDrives() = 0;
+  virtual void showDirectories() = 0;
+};
+
+namespace site {
+inline constexpr const char* kHome = "https://www.quillmar.example/";
+inline constexpr const char* kHelp = "https://www.quillmar.example/index.php?option=com_content&view=article&id=62&Itemid=62";
+inline constexpr const char* kRegister = "https://www.quillmar.example/index.php?option=com_user&view=register";
+inline constexpr const char* kAddress = "https://www.quillmar.example";
+inline constexpr const char* kAddressCaption = "www.quillmar.example";  // what Label3 shows
+}  // namespace site
+
+namespace form1text {
+inline constexpr const char* kSelectByDoubleClick = "Please select a folder by double clicking on it.";
+inline constexpr const char* kAlreadyListed = "This folder is already in the list";
+inline constexpr const char* kPleaseSelect = "Please select";
+inline constexpr const char* kLockAllQuestion = "Do you want to lock all folders?";
+inline constexpr const char* kLockAllTitle = "Folder Vardel";
+inline constexpr int kFolderPicture = 35;  // of the list's small-icon set, counting from 1
+}  // namespace form1text
+
+// The message for a store failure inside a command the user started.
+platform::Message storeErrorMessage(const store::StoreError& error);
+
+class Form1 {
+ public:
+  struct Ports {
+    Form1View& view;
+    FolderStore& store;
+    LockEngine& engine;
+    DirSource& dirs;
+    platform::Dialogs& dialogs;
+    platform::WindowFlow& flow;
+    platform::Shell& shell;
+  };
+  explicit Form1(Ports ports) : p_(ports) {}
+
+  void Form_Load();
+  // Rebuilds the list from the store. A store failure travels on to the caller.
+  void lview_reload();
+  void cmdlock_Click();
+  void cmdunlock_Click();
+  void SheenButton1_Click();  // add
+  void SheenButton2_Click();  // remove
+  void StyleButton4_Click();  // close
+  void StyleButton5_Click();  // about
+  void StyleButton7_Click();  // change password
+  void StyleButton1_Click();  // home page
+  void StyleButton2_Click();  // help page
+  void StyleButton3_Click();  // register page
+  void Label3_Click();        // home page
+  void Drive1_Change(int index);
+  void Dir2_DblClick(int index);
+  // Unlocks all folders; runs once however often the platform asks.
+  void Form_Unload();
+
+  // The folder's name: the text after the path's last backslash. The path loses any trailing
+  // backslash.
+  static std::string GetLastDirName(std::string& path);
+
+  const DriveList& drive1() const { return drive1_; }
+  const DirList& dir2() const { return dir2_; }
+  bool lockEnabled() const { return lockEnabled_; }
+  bool unlockEnabled() const { return unlockEnabled_; }
+
+ private:
+  void add();
+  void applyButtons(ButtonStates states);
+  void inform(const std::string& text, platform::MsgIcon icon);
+
+  Ports p_;
+  DriveList drive1_;
+  DirList dir2_;
+  bool lockEnabled_ = true;
+  bool unlockEnabled_ = true;
+  bool unloaded_ = false;
+};
+
+}  // namespace protect

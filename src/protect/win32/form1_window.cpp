@@ -1,0 +1,554 @@
+#include "protect/win32/form1_window.h"
+
+#include <windowsx.h>
+
+#include <exception>
+#include <vector>
+
+#include "core/rounding.h"
+#include "form1_resource_ids.h"
+#include "platform/win32/button.h"
+#include "platform/win32/text_win32.h"
+#include "resource_ids.h"
+
+namespace win {
+namespace {
+
+constexpr const wchar_t* kClassName = L"Form1";
+constexpr COLORREF kLinkColour = RGB(0x00, 0x33, 0xCC);
+constexpr int kDirIndent = 12;
+
+enum class Kind { Label, Link, Button, ArrowButton, DriveList, DirList, ListView };
+
+struct Control {
+  int id;
+  Kind kind;
+  const wchar_t* caption;
+  int x, y, width, height;
+};
+
+// In tab order: the order of creation is the order Tab walks.
+const Control kLayout[] = {
+    {Form1Window::Dir2, Kind::DirList, L"", 24, 88, 449, 81},
+    {Form1Window::cmdlock, Kind::Button, L"Lock Folders", 8, 488, 113, 33},
+    {Form1Window::cmdunlock, Kind::Button, L"Unlock Folders", 128, 488, 113, 33},
+    {Form1Window::Label1, Kind::Label, L"Quillmar Folder Vardel 1.4", 248, 16, 225, 25},
+    {Form1Window::StyleButton1, Kind::Button, L"Home", 24, 16, 65, 33},
+    {Form1Window::StyleButton2, Kind::Button, L"Help", 96, 16, 65, 33},
+    {Form1Window::StyleButton3, Kind::Button, L"Register", 168, 16, 73, 33},
+    {Form1Window::Label2, Kind::Label, L"List of locked folders :", 24, 224, 137, 17},
+    {Form1Window::Drive1, Kind::DriveList, L"", 24, 64, 449, 21},
+    {Form1Window::ListView1, Kind::ListView, L"", 24, 248, 449, 233},
+    {Form1Window::SheenButton1, Kind::ArrowButton, L"", 168, 192, 49, 41},
+    {Form1Window::SheenButton2, Kind::ArrowButton, L"", 240, 192, 49, 41},
+    {Form1Window::StyleButton4, Kind::Button, L"Close", 248, 488, 113, 33},
+    {Form1Window::Label3, Kind::Link, L"www.quillmar.example", 304, 40, 160, 16},
+    {Form1Window::StyleButton5, Kind::Button, L"About", 368, 488, 113, 33},
+    {Form1Window::Label4, Kind::Label, L"Double click to select a folder", 24, 176, 169, 17},
+    {Form1Window::StyleButton7, Kind::Button, L"Change Password", 320, 224, 153, 20},
+};
+
+// Picture numbers of the small-icon set (counting from 1) the two lists use.
+constexpr int kClosedFolderPicture = 1;
+constexpr int kOpenFolderPicture = 2;
+int drivePicture(protect::DriveKind kind) {
+  switch (kind) {
+    case protect::DriveKind::Removable: return 4;
+    case protect::DriveKind::Optical: return 5;
+    case protect::DriveKind::Network: return 6;
+    case protect::DriveKind::Memory: return 7;
+    case protect::DriveKind::Fixed: break;
+  }
+  return 3;
+}
+
+// Points at 96 dots per inch, as the layout is given.
+int pixelsForPoints(double points) { return -static_cast<int>(core::roundHalfEven(points * 96 / 72)); }
+
+UniqueFont makeFont(const wchar_t* face, double points, bool bold, bool underline, BYTE family) {
+  LOGFONTW lf{};
+  lf.lfHeight = pixelsForPoints(points);
+  lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+  lf.lfUnderline = underline ? TRUE : FALSE;
+  lf.lfCharSet = DEFAULT_CHARSET;
+  lf.lfQuality = CLEARTYPE_QUALITY;
+  lf.lfPitchAndFamily = static_cast<BYTE>(VARIABLE_PITCH | family);
+  lstrcpynW(lf.lfFaceName, face, LF_FACESIZE);
+  return UniqueFont(::CreateFontIndirectW(&lf));
+}
+
+SIZE textSize(HFONT font, const wchar_t* text) {
+  WindowDc dc(nullptr);
+  SelectObjectScope select(dc.get(), font);
+  SIZE size{};
+  ::GetTextExtentPoint32W(dc.get(), text, lstrlenW(text), &size);
+  return size;
+}
+
+// The font at the given size, or smaller where the machine's face for it is too wide for the
+// control: a caption cut off or wrapped is worse than a slightly smaller one.
+UniqueFont fittedFont(const wchar_t* face, double points, bool underline, BYTE family, const wchar_t* text,
+                      SIZE room) {
+  constexpr double kSmallest = 6;
+  for (;;) {
+    UniqueFont font = makeFont(face, points, true, underline, family);
+    if (!font || points - 0.25 < kSmallest) return font;
+    const SIZE size = textSize(font.get(), text);
+    if (size.cx <= room.cx && size.cy <= room.cy) return font;
+    points -= 0.25;
+  }
+}
+
+bool fontInstalled(const wchar_t* face) {
+  WindowDc dc(nullptr);
+  LOGFONTW lf{};
+  lf.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynW(lf.lfFaceName, face, LF_FACESIZE);
+  bool found = false;
+  ::EnumFontFamiliesExW(
+      dc.get(), &lf, [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM p) -> int {
+        *reinterpret_cast<bool*>(p) = true;
+        return 0;
+      },
+      reinterpret_cast<LPARAM>(&found), 0);
+  return found;
+}
+
+// The title's face, or the first bold serif face the machine has.
+const wchar_t* titleFace() {
+  static const wchar_t* const faces[] = {L"Arno Pro SmText", L"Georgia",    L"Times New Roman",
+                                         L"Liberation Serif", L"DejaVu Serif", L"Nimbus Roman"};
+  for (const wchar_t* face : faces)
+    if (fontInstalled(face)) return face;
+  return L"";  // the font mapper then picks a roman face from the family
+}
+
+std::vector<std::pair<std::string, std::string>> styleButtonSettings(const wchar_t* caption) {
+  return {{"style", "10"}, {"caption", narrow(caption)}};
+}
+
+// The add and remove buttons: icon-only, their colours as they are stored.
+std::vector<std::pair<std::string, std::string>> sheenButtonSettings() {
+  return {{"style", "7"},
+          {"caption", ""},
+          {"colorbuttonup", "0x00E99950"},
+          {"colorbuttondown", "0x00E99950"},
+          {"colorbuttonhover", "0x00FFC090"},
+          {"colorbright", "0x00FFEDB0"},
+          {"borderbrightness", "0"},
+          {"colorscheme", "0"},
+          {"displayhand", "0"},
+          {"checked", "0"},
+          {"font", "MS Sans Serif,8.25"}};
+}
+
+bool isSystemButton(HWND button) {
+  wchar_t cls[16] = {};
+  return button && ::GetClassNameW(button, cls, 16) && lstrcmpiW(cls, L"Button") == 0;
+}
+
+// Until the add and remove buttons draw themselves, a system push button shows the icon.
+HWND createArrowButton(HWND parent, const ButtonSpec& spec, HICON icon) {
+  HWND button = createButton(parent, spec);
+  if (isSystemButton(button) && icon) {
+    ::SetWindowLongPtrW(button, GWL_STYLE, ::GetWindowLongPtrW(button, GWL_STYLE) | BS_ICON);
+    ::SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+  }
+  return button;
+}
+
+std::wstring itemText(HWND list, int item, int subItem) {
+  std::wstring text(1024, L'\0');
+  LVITEMW lvi{};
+  lvi.iSubItem = subItem;
+  lvi.pszText = text.data();
+  lvi.cchTextMax = static_cast<int>(text.size());
+  const auto n = ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&lvi));
+  text.resize(static_cast<std::size_t>(n));
+  return text;
+}
+
+}  // namespace
+
+Form1Window::Form1Window(Ports ports)
+    : dialogs_(ports.dialogs),
+      form_({*this, ports.store, ports.engine, dirs_, ports.dialogs, ports.flow, ports.shell}) {}
+
+Form1Window::~Form1Window() = default;
+
+HWND Form1Window::create() {
+  if (hwnd()) return hwnd();
+  INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_LISTVIEW_CLASSES | ICC_USEREX_CLASSES | ICC_STANDARD_CLASSES};
+  ::InitCommonControlsEx(&icc);
+
+  HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  windowIcon_.reset(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, 16, 16, 0)));
+  background_.reset(static_cast<HBITMAP>(
+      ::LoadImageW(instance, MAKEINTRESOURCEW(IDB_FORM1_BACKGROUND), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  if (background_) backgroundBrush_.reset(::CreatePatternBrush(background_.get()));
+  smallIconStrip_.reset(static_cast<HBITMAP>(
+      ::LoadImageW(instance, MAKEINTRESOURCEW(IDB_FORM1_SMALL_ICONS), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  smallIcons_.reset(::ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 40, 0));
+  if (smallIcons_ && smallIconStrip_) ::ImageList_AddMasked(smallIcons_.get(), smallIconStrip_.get(), RGB(255, 0, 255));
+  arrowDown_.reset(static_cast<HICON>(
+      ::LoadImageW(instance, MAKEINTRESOURCEW(IDI_FORM1_ARROW_DOWN), IMAGE_ICON, 16, 16, 0)));
+  arrowUp_.reset(
+      static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_FORM1_ARROW_UP), IMAGE_ICON, 16, 16, 0)));
+  titleFace_ = titleFace();
+  listFont_ = makeFont(L"Arial", 8.25, false, false, FF_SWISS);
+
+  if (!registerClass(kClassName, windowIcon_.get(), nullptr)) return nullptr;
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+  const DWORD exStyle = WS_EX_CONTROLPARENT;
+  RECT r{0, 0, kClientWidth, kClientHeight};
+  ::AdjustWindowRectEx(&r, style, FALSE, exStyle);
+  CreateArgs args;
+  args.className = kClassName;
+  args.title = L"Quillmar Folder Vardel";
+  args.style = style;
+  args.exStyle = exStyle;
+  args.width = r.right - r.left;
+  args.height = r.bottom - r.top;
+  if (!Window::create(args)) return nullptr;
+  createControls();
+  lastFocus_ = control(Dir2);
+  form_.Form_Load();
+  return hwnd();
+}
+
+void Form1Window::createControls() {
+  HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr, instance, nullptr);
+  const auto addTip = [&](HWND tool, const wchar_t* text) {
+    if (!tooltip_ || !tool) return;
+    TTTOOLINFOW ti{};
+    ti.cbSize = sizeof(ti);
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    ti.hwnd = hwnd();
+    ti.uId = reinterpret_cast<UINT_PTR>(tool);
+    ti.lpszText = const_cast<wchar_t*>(text);
+    ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+  };
+
+  for (const Control& c : kLayout) {
+    const auto menuId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id));
+    HWND child = nullptr;
+    switch (c.kind) {
+      case Kind::Label:
+      case Kind::Link:
+        child = ::CreateWindowExW(0, L"STATIC", c.caption,
+                                  WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX | (c.kind == Kind::Link ? SS_NOTIFY : 0),
+                                  c.x, c.y, c.width, c.height, hwnd(), menuId, instance, nullptr);
+        fonts_.push_back(c.id == Label1
+                             ? fittedFont(titleFace_, 14.25, false, FF_ROMAN, c.caption, {c.width, c.height})
+                             : fittedFont(L"Arial", 8.25, c.kind == Kind::Link, FF_SWISS, c.caption, {c.width, c.height}));
+        ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.back().get()), FALSE);
+        break;
+      case Kind::Button:
+        child = createButton(hwnd(), {c.id, c.caption, c.x, c.y, c.width, c.height, styleButtonSettings(c.caption)});
+        if (isSystemButton(child)) {
+          // A system push button takes the labels' font; a self-drawn one keeps its own.
+          fonts_.push_back(fittedFont(L"Arial", 8.25, false, FF_SWISS, c.caption, {c.width - 12, c.height - 8}));
+          ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.back().get()), FALSE);
+        }
+        break;
+      case Kind::ArrowButton: {
+        const bool add = c.id == SheenButton1;
+        child = createArrowButton(hwnd(), {c.id, c.caption, c.x, c.y, c.width, c.height, sheenButtonSettings()},
+                                  add ? arrowDown_.get() : arrowUp_.get());
+        addTip(child, add ? L"Add folders to the list below." : L"Remove selected items from list below");
+        break;
+      }
+      case Kind::DriveList:
+        // The height given is the closed box; the list drops down below it.
+        child = ::CreateWindowExW(0, WC_COMBOBOXEXW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
+                                  c.x, c.y, c.width, 240, hwnd(), menuId, instance, nullptr);
+        ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.get()), FALSE);
+        ::SendMessageW(child, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(smallIcons_.get()));
+        ::SendMessageW(child, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), c.height - 6);
+        break;
+      case Kind::DirList:
+        child = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
+                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED |
+                                      LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
+                                  c.x, c.y, c.width, c.height, hwnd(), menuId, instance, nullptr);
+        ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.get()), FALSE);
+        break;
+      case Kind::ListView: {
+        child = ::CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
+                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+                                      LVS_SHAREIMAGELISTS,
+                                  c.x, c.y, c.width, c.height, hwnd(), menuId, instance, nullptr);
+        ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.get()), FALSE);
+        ::SendMessageW(child, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(smallIcons_.get()));
+        ::SendMessageW(child, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+        break;
+      }
+    }
+    if (child && c.kind != Kind::Button && c.kind != Kind::ArrowButton) {
+      ::SetWindowLongPtrW(child, GWL_STYLE, ::GetWindowLongPtrW(child, GWL_STYLE) | WS_CLIPSIBLINGS);
+    }
+  }
+}
+
+template <typename Handler>
+void Form1Window::guarded(Handler&& handler) {
+  // Nothing may unwind through the system's window procedure; a failure here ends the command only.
+  try {
+    handler();
+  } catch (const store::StoreError& error) {
+    dialogs_.show(platform::WindowId::Form1, protect::storeErrorMessage(error));
+  } catch (const std::exception& error) {
+    dialogs_.show(platform::WindowId::Form1,
+                  {error.what(), platform::kAppTitle, platform::MsgButtons::Ok, platform::MsgIcon::Error});
+  }
+}
+
+void Form1Window::onCommand(int id, int code) {
+  switch (id) {
+    case IDOK:  // Enter in the directory list opens the highlighted folder, as a double-click does
+      if (::GetFocus() == control(Dir2)) onCommand(Dir2, LBN_DBLCLK);
+      return;
+    case Dir2:
+      if (code == LBN_DBLCLK) {
+        const auto index = static_cast<int>(::SendMessageW(control(Dir2), LB_GETCURSEL, 0, 0));
+        guarded([&] { form_.Dir2_DblClick(index); });
+      }
+      return;
+    case Drive1:
+      if (code == CBN_SELCHANGE) {
+        const auto index = static_cast<int>(::SendMessageW(control(Drive1), CB_GETCURSEL, 0, 0));
+        guarded([&] { form_.Drive1_Change(index); });
+      }
+      return;
+    case Label3:
+      if (code == STN_CLICKED) guarded([&] { form_.Label3_Click(); });
+      return;
+    default:
+      break;
+  }
+  if (code != BN_CLICKED) return;
+  switch (id) {
+    case StyleButton1: guarded([&] { form_.StyleButton1_Click(); }); break;
+    case StyleButton2: guarded([&] { form_.StyleButton2_Click(); }); break;
+    case StyleButton3: guarded([&] { form_.StyleButton3_Click(); }); break;
+    case SheenButton1: guarded([&] { form_.SheenButton1_Click(); }); break;
+    case SheenButton2: guarded([&] { form_.SheenButton2_Click(); }); break;
+    case StyleButton7: guarded([&] { form_.StyleButton7_Click(); }); break;
+    case cmdlock: guarded([&] { form_.cmdlock_Click(); }); break;
+    case cmdunlock: guarded([&] { form_.cmdunlock_Click(); }); break;
+    case StyleButton4: guarded([&] { form_.StyleButton4_Click(); }); break;
+    case StyleButton5: guarded([&] { form_.StyleButton5_Click(); }); break;
+    default: break;
+  }
+}
+
+void Form1Window::drawDirItem(const DRAWITEMSTRUCT& item) {
+  if (item.itemID == static_cast<UINT>(-1)) return;
+  const auto& items = form_.dir2().items();
+  if (item.itemID >= items.size()) return;
+  const protect::DirItem& entry = items[item.itemID];
+  const bool selected = (item.itemState & ODS_SELECTED) != 0;
+  HDC dc = item.hDC;
+  ::FillRect(dc, &item.rcItem, ::GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  const int x = item.rcItem.left + 2 + entry.level * kDirIndent;
+  const int height = item.rcItem.bottom - item.rcItem.top;
+  ::ImageList_Draw(smallIcons_.get(), (entry.opened ? kOpenFolderPicture : kClosedFolderPicture) - 1, dc, x,
+                   item.rcItem.top + (height - 16) / 2, ILD_TRANSPARENT);
+  RECT text = item.rcItem;
+  text.left = x + 20;
+  ::SetBkMode(dc, TRANSPARENT);
+  ::SetTextColor(dc, ::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  const std::wstring caption = widen(entry.caption);
+  ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+  if (item.itemState & ODS_FOCUS) ::DrawFocusRect(dc, &item.rcItem);
+}
+
+LRESULT Form1Window::onMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_ERASEBKGND: {
+      RECT r{};
+      ::GetClientRect(hwnd(), &r);
+      ::FillRect(reinterpret_cast<HDC>(wparam), &r,
+                 backgroundBrush_ ? backgroundBrush_.get() : ::GetSysColorBrush(COLOR_BTNFACE));
+      return 1;
+    }
+    case WM_CTLCOLORSTATIC: {
+      // Labels show the background through them: the brush is the background moved to the label.
+      HDC dc = reinterpret_cast<HDC>(wparam);
+      HWND label = reinterpret_cast<HWND>(lparam);
+      ::SetBkMode(dc, TRANSPARENT);
+      ::SetTextColor(dc, ::GetDlgCtrlID(label) == Label3 ? kLinkColour : RGB(0, 0, 0));
+      if (!backgroundBrush_) return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
+      RECT r{};
+      ::GetWindowRect(label, &r);
+      ::MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&r), 2);
+      ::SetBrushOrgEx(dc, -r.left, -r.top, nullptr);
+      return reinterpret_cast<LRESULT>(backgroundBrush_.get());
+    }
+    case WM_SETCURSOR:
+      if (reinterpret_cast<HWND>(wparam) == control(Label3)) {
+        ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+        return TRUE;
+      }
+      break;
+    case WM_MEASUREITEM: {
+      auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lparam);
+      if (measure->CtlID == static_cast<UINT>(Dir2)) {
+        measure->itemHeight = 17;
+        return TRUE;
+      }
+      break;
+    }
+    case WM_DRAWITEM: {
+      const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
+      if (draw->CtlID == static_cast<UINT>(Dir2)) {
+        drawDirItem(*draw);
+        return TRUE;
+      }
+      break;
+    }
+    case WM_COMMAND:
+      onCommand(LOWORD(wparam), HIWORD(wparam));
+      return 0;
+    case WM_ACTIVATE:
+      // Give the focus back to the control that had it, as the system's dialogs do.
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        HWND focus = ::GetFocus();
+        if (focus && ::IsChild(hwnd(), focus)) lastFocus_ = focus;
+      } else if (lastFocus_ && ::IsWindowEnabled(lastFocus_)) {
+        ::SetFocus(lastFocus_);
+        return 0;
+      }
+      break;
+    case WM_SYSCOMMAND:
+      // The close command is gone from the menu; Alt+F4 still sends it, and must do nothing.
+      if ((wparam & 0xFFF0) == SC_CLOSE) return 0;
+      break;
+    case WM_CLOSE:
+      return 0;  // only the Close button dismisses the window, and it only hides it
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wparam) unload();
+      return 0;
+    default:
+      break;
+  }
+  return Window::onMessage(message, wparam, lparam);
+}
+
+// --- Form1View ---------------------------------------------------------------------------------
+
+int Form1Window::listCount() { return static_cast<int>(::SendMessageW(control(ListView1), LVM_GETITEMCOUNT, 0, 0)); }
+
+protect::Form1Row Form1Window::listRow(int index) {
+  HWND list = control(ListView1);
+  return {narrow(itemText(list, index, 0)), narrow(itemText(list, index, 1)), narrow(itemText(list, index, 2))};
+}
+
+bool Form1Window::listSelected(int index) {
+  return (::SendMessageW(control(ListView1), LVM_GETITEMSTATE, static_cast<WPARAM>(index), LVIS_SELECTED) &
+          LVIS_SELECTED) != 0;
+}
+
+void Form1Window::listClear() { ::SendMessageW(control(ListView1), LVM_DELETEALLITEMS, 0, 0); }
+
+void Form1Window::listAdd(const protect::Form1Row& row) {
+  HWND list = control(ListView1);
+  std::wstring name = widen(row.name);
+  LVITEMW item{};
+  item.mask = LVIF_TEXT | LVIF_IMAGE;
+  item.iItem = listCount();
+  item.pszText = name.data();
+  item.iImage = protect::form1text::kFolderPicture - 1;
+  const auto at = static_cast<int>(::SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+  if (at < 0) return;
+  const std::wstring sub[] = {widen(row.path), widen(row.id)};
+  for (int i = 0; i < 2; ++i) {
+    LVITEMW text{};
+    text.iSubItem = i + 1;
+    text.pszText = const_cast<wchar_t*>(sub[i].c_str());
+    ::SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(&text));
+  }
+}
+
+void Form1Window::listAddColumn(const std::string& caption) {
+  std::wstring text = widen(caption);
+  LVCOLUMNW column{};
+  column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+  column.pszText = text.data();
+  column.cx = 100;
+  column.iSubItem = columns_;
+  ::SendMessageW(control(ListView1), LVM_INSERTCOLUMNW, static_cast<WPARAM>(columns_), reinterpret_cast<LPARAM>(&column));
+  ++columns_;
+}
+
+void Form1Window::listSetColumnWidth(int column, int twips) {
+  const auto pixels = static_cast<int>(core::roundHalfEven(twips / 15.0));
+  ::SendMessageW(control(ListView1), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(pixels, 0));
+}
+
+void Form1Window::enable(int id, bool enabled) {
+  HWND ctl = control(id);
+  if (!enabled && ::GetFocus() == ctl) {
+    // A disabled control cannot keep the focus: hand it on as Tab would.
+    if (HWND next = ::GetNextDlgTabItem(hwnd(), ctl, FALSE); next && next != ctl) ::SetFocus(next);
+  }
+  ::EnableWindow(ctl, enabled ? TRUE : FALSE);
+}
+
+void Form1Window::setLockEnabled(bool enabled) { enable(cmdlock, enabled); }
+void Form1Window::setUnlockEnabled(bool enabled) { enable(cmdunlock, enabled); }
+
+void Form1Window::removeCloseCommand() {
+  HMENU menu = ::GetSystemMenu(hwnd(), FALSE);
+  if (!menu) return;
+  const int count = ::GetMenuItemCount(menu);
+  if (count <= 0) return;
+  // On the standard menu the close command and the separator above it are the last two items,
+  // but some systems append their own items below them, so find the command itself.
+  int close = count - 1;
+  for (int i = 0; i < count; ++i) {
+    if (::GetMenuItemID(menu, i) == SC_CLOSE) close = i;
+  }
+  ::RemoveMenu(menu, static_cast<UINT>(close), MF_BYPOSITION | MF_REMOVE);
+  if (close > 0 && (::GetMenuState(menu, static_cast<UINT>(close - 1), MF_BYPOSITION) & MF_SEPARATOR))
+    ::RemoveMenu(menu, static_cast<UINT>(close - 1), MF_BYPOSITION | MF_REMOVE);
+  ::DrawMenuBar(hwnd());
+}
+
+void Form1Window::showDrives() {
+  HWND combo = control(Drive1);
+  ::SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+  const auto& drives = form_.drive1().drives();
+  for (std::size_t i = 0; i < drives.size(); ++i) {
+    std::wstring text = widen(protect::DriveList::caption(drives[i]));
+    COMBOBOXEXITEMW item{};
+    item.mask = CBEIF_TEXT | CBEIF_IMAGE | CBEIF_SELECTEDIMAGE;
+    item.iItem = static_cast<INT_PTR>(i);
+    item.pszText = text.data();
+    item.iImage = item.iSelectedImage = drivePicture(drives[i].kind) - 1;
+    ::SendMessageW(combo, CBEM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  }
+  ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(form_.drive1().selected()), 0);
+}
+
+void Form1Window::showDirectories() {
+  HWND list = control(Dir2);
+  ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  ::SendMessageW(list, LB_RESETCONTENT, 0, 0);
+  for (const protect::DirItem& item : form_.dir2().items()) {
+    const std::wstring text = widen(item.caption);
+    ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+  const int current = form_.dir2().currentIndex();
+  ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(current), 0);
+  ::SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(current > 0 ? current - 1 : 0), 0);
+  ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  ::InvalidateRect(list, nullptr, TRUE);
+}
+
+}  // namespace win
