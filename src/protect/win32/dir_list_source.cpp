@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/file_system_win32.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/text_win32.h"
 
@@ -62,9 +63,9 @@ std::vector<protect::DriveInfo> DirListSource::drives() {
 
 std::optional<std::vector<std::string>> DirListSource::subfolders(const std::string& path) {
   QuietErrors quiet;
-  std::wstring pattern = widen(path);
-  if (!pattern.empty() && pattern.back() != L'\\') pattern += L'\\';
-  pattern += L'*';
+  std::string folder = path;
+  if (!folder.empty() && folder.back() != '\\') folder += '\\';
+  const std::wstring pattern = extendedPath(folder + "*");
   WIN32_FIND_DATAW data{};
   UniqueFind find(::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchLimitToDirectories,
                                      nullptr, 0));

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <exception>
 #include <vector>
 
@@ -158,14 +159,20 @@ HWND createArrowButton(HWND parent, const ButtonSpec& spec, HICON icon) {
 }
 
 std::wstring itemText(HWND list, int item, int subItem) {
-  std::wstring text(1024, L'\0');
-  LVITEMW lvi{};
-  lvi.iSubItem = subItem;
-  lvi.pszText = text.data();
-  lvi.cchTextMax = static_cast<int>(text.size());
-  const auto n = ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&lvi));
-  text.resize(static_cast<std::size_t>(n));
-  return text;
+  // Paths may be long: grow the buffer until the text fits with room to spare.
+  for (std::size_t size = MAX_PATH;; size *= 2) {
+    std::wstring text(size, L'\0');
+    LVITEMW lvi{};
+    lvi.iSubItem = subItem;
+    lvi.pszText = text.data();
+    lvi.cchTextMax = static_cast<int>(text.size());
+    const auto n = static_cast<std::size_t>(
+        ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&lvi)));
+    if (n + 1 < size || size >= 65536) {
+      text.resize(std::min(n, size));
+      return text;
+    }
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <string>
@@ -331,6 +332,31 @@ TEST_F(Form1WindowTest, AddLockAndRemoveFoldersThroughTheWindow) {
   EXPECT_FALSE(heldBySomeone(folders[2]));
   EXPECT_TRUE(::IsWindowEnabled(control(W::cmdlock)));
   EXPECT_FALSE(::IsWindowEnabled(control(W::cmdunlock)));
+}
+
+TEST_F(Form1WindowTest, EnterInTheDirectoryListOpensTheHighlightedFolder) {
+  ::ShowWindow(hwnd, SW_SHOW);
+  ::SetForegroundWindow(hwnd);
+  pump();
+  HWND list = control(W::Dir2);
+  ::SetFocus(list);
+  const auto entries = dirEntries();
+  const auto it = std::find_if(entries.begin(), entries.end(),
+                               [](const std::wstring& e) { return lstrcmpiW(e.c_str(), L"windows") == 0; });
+  ASSERT_NE(it, entries.end());
+  ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(it - entries.begin()), 0);
+  EXPECT_EQ(window->form().dir2().path(), "c:\\") << "highlighting alone opens nothing";
+  // The key goes through the dialog manager, as the message loop hands it over.
+  MSG msg{list, WM_KEYDOWN, VK_RETURN, 0x001C0001, 0, {}};
+  if (!::IsDialogMessageW(hwnd, &msg)) {
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
+  }
+  pump();
+  EXPECT_EQ(lstrcmpiW(win::widen(window->form().dir2().path()).c_str(), L"c:\\windows"), 0)
+      << window->form().dir2().path();
+  EXPECT_EQ(dirEntries().front(), L"c:\\");
+  EXPECT_EQ(lstrcmpiW(dirEntries().at(1).c_str(), L"windows"), 0);
 }
 
 TEST_F(Form1WindowTest, LinksOpenTheSitePages) {
