@@ -366,6 +366,15 @@ TEST_F(Form1WindowTest, LinksOpenTheSitePages) {
   ::SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(W::Label3, STN_CLICKED), reinterpret_cast<LPARAM>(control(W::Label3)));
   const std::vector<std::string> pages = {"https://www.quillmar.example/", "https://www.quillmar.example"};
   EXPECT_EQ(shell.opened, pages);
+
+  // Over the address the pointer becomes a hand; over another label it does not.
+  HCURSOR hand = ::LoadCursorW(nullptr, IDC_HAND);
+  ::SendMessageW(control(W::Label3), WM_SETCURSOR, reinterpret_cast<WPARAM>(control(W::Label3)),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(::GetCursor(), hand);
+  ::SendMessageW(control(W::Label2), WM_SETCURSOR, reinterpret_cast<WPARAM>(control(W::Label2)),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_NE(::GetCursor(), hand);
 }
 
 }  // namespace
