@@ -359,6 +359,25 @@ TEST_F(Form1WindowTest, EnterInTheDirectoryListOpensTheHighlightedFolder) {
   EXPECT_EQ(lstrcmpiW(dirEntries().at(1).c_str(), L"windows"), 0);
 }
 
+TEST_F(Form1WindowTest, ChoosingAnotherDriveMovesTheFolderListToItsRoot) {
+  ::ShowWindow(hwnd, SW_SHOW);
+  ::SetForegroundWindow(hwnd);
+  pump();
+  HWND combo = control(W::Drive1);
+  const auto count = ::SendMessageW(combo, CB_GETCOUNT, 0, 0);
+  const auto from = ::SendMessageW(combo, CB_GETCURSEL, 0, 0);
+  ASSERT_LT(from + 1, count) << "a drive after c: (Wine gives z:)";
+  ::SetFocus(combo);
+  // The down arrow in the closed list picks the next drive, as a user would.
+  ::PostMessageW(::GetFocus(), WM_KEYDOWN, VK_DOWN, 0x01500001);
+  ::PostMessageW(::GetFocus(), WM_KEYUP, VK_DOWN, static_cast<LPARAM>(0xC1500001u));
+  pump();
+  const std::string expected = window->form().drive1().drives().at(static_cast<std::size_t>(from + 1)).root;
+  EXPECT_EQ(window->form().drive1().drive(), expected);
+  EXPECT_EQ(window->form().dir2().path(), expected);
+  EXPECT_EQ(win::narrow(dirEntries().at(0)), expected);
+}
+
 TEST_F(Form1WindowTest, LinksOpenTheSitePages) {
   ::ShowWindow(hwnd, SW_SHOW);
   pump();
