@@ -213,8 +213,17 @@ void paintPixelSkin(gfx::Surface& s, int buttonState, bool hasFocus) {
     const int ay = (corner == Corner::BottomLeft || corner == Corner::BottomRight) ? h : 0;
     for (const CornerPixel& p : cornerBlock(skin, corner)) s.setPixel(ax + p.dx, ay + p.dy, p.colour);
   }
-  for (int x = 0; x <= 17; ++x) gfx::drawLine(s, x, 11, x, h - 10, fromHex(c.left[static_cast<std::size_t>(x)]));
-  for (int k = 0; k < 17; ++k) gfx::drawLine(s, w - 17 + k, 11, w - 17 + k, h - 10, fromHex(c.right[static_cast<std::size_t>(k)]));
+  // The side bands are one vertical line per column from (x, 11) toward (x, H - 10); written row
+  // by row here, which leaves the same pixels (the right band still lands over the left one).
+  const int first = h - 10 >= 11 ? 11 : h - 9, last = h - 10 >= 11 ? h - 11 : 11;
+  std::uint32_t left[18], right[17];
+  for (std::size_t k = 0; k < 18; ++k) left[k] = gfx::toDib(fromHex(c.left[k]));
+  for (std::size_t k = 0; k < 17; ++k) right[k] = gfx::toDib(fromHex(c.right[k]));
+  for (int y = std::max(first, 0); y <= std::min(last, h - 1); ++y) {
+    std::uint32_t* row = s.row(y);
+    for (int x = 0; x <= 17 && x < w; ++x) row[x] = left[x];
+    for (int k = std::max(0, 17 - w); k < 17; ++k) row[w - 17 + k] = right[k];
+  }
   for (int y = 0; y <= 11; ++y) gfx::drawLine(s, 17, y, w - 17, y, fromHex(c.top[static_cast<std::size_t>(y)]));
   for (int k = 0; k < 12; ++k) gfx::drawLine(s, 17, h - 11 + k, w - 17, h - 11 + k, fromHex(c.bottom[static_cast<std::size_t>(k)]));
 }

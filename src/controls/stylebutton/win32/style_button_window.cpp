@@ -102,7 +102,9 @@ bool ButtonWindow::registerClass() {
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
   if (::GetClassInfoExW(instance, kClassName, &wc)) return true;
   wc.cbSize = sizeof(wc);
-  wc.style = CS_DBLCLKS;
+  // A DC of its own: every state change repaints at once, and asking for a common DC each
+  // time costs more than the skin does.
+  wc.style = CS_DBLCLKS | CS_OWNDC;
   wc.lpfnWndProc = &ButtonWindow::procedure;
   wc.hInstance = instance;
   wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
@@ -121,6 +123,7 @@ HWND ButtonWindow::create(const CreateArgs& args) {
   if (!hwnd) return nullptr;
   ButtonWindow* button = self.release();
   button->ownedByWindow_ = true;
+  button->ownDc_.emplace(hwnd);
   button->control_.load(args.settings);
   button->loaded_ = true;
   button->syncingText_ = true;
@@ -150,6 +153,7 @@ LRESULT CALLBACK ButtonWindow::procedure(HWND hwnd, UINT message, WPARAM wparam,
   if (!self) return ::DefWindowProcW(hwnd, message, wparam, lparam);
   if (message == WM_NCDESTROY) {
     ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    self->ownDc_.reset();
     self->hwnd_ = nullptr;
     if (self->ownedByWindow_) std::unique_ptr<ButtonWindow> owner(self);
     return ::DefWindowProcW(hwnd, message, wparam, lparam);
@@ -392,9 +396,8 @@ void ButtonWindow::endPaint() {
   dib_.flush();
   if (paintDc_) {
     dib_.blitTo(paintDc_, 0, 0);
-  } else if (hwnd_) {
-    win::WindowDc dc(hwnd_);
-    if (dc) dib_.blitTo(dc.get(), 0, 0);
+  } else if (hwnd_ && ownDc_ && *ownDc_) {
+    dib_.blitTo(ownDc_->get(), 0, 0);
   }
 }
 

@@ -97,6 +97,7 @@ class ButtonWindow final : public ButtonHost {
   gfx::win32::DibSurface dib_;
   std::optional<gfx::win32::GdiText> text_;
   HDC paintDc_ = nullptr;
+  std::optional<win::WindowDc> ownDc_;
   using TrackFunction = BOOL(WINAPI*)(LPTRACKMOUSEEVENT);
   TrackFunction track_ = nullptr;
   WNDPROC previousProcedure_ = nullptr;
