@@ -83,6 +83,7 @@ class Reader {
 
 std::string formatFont(const FontSpec& font) {
   std::ostringstream out;
+  out.imbue(std::locale::classic());  // "8.25" whatever the user's decimal separator
   out << font.face << ',' << font.size;
   if (font.bold) out << ",bold";
   if (font.italic) out << ",italic";
