@@ -26,7 +26,9 @@ std::vector<Child> children(HWND parent) {
   return out;
 }
 
+// As a user does: the pointer comes over the button, then presses and releases.
 void click(HWND button) {
+  ::SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
   ::SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   ::SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
   MSG msg;
