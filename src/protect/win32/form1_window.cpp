@@ -181,7 +181,10 @@ Form1Window::Form1Window(Ports ports)
     : dialogs_(ports.dialogs),
       form_({*this, ports.store, ports.engine, dirs_, ports.dialogs, ports.flow, ports.shell}) {}
 
-Form1Window::~Form1Window() = default;
+Form1Window::~Form1Window() {
+  // The controls use the fonts, pictures and image list below: they go first.
+  if (hwnd()) ::DestroyWindow(hwnd());
+}
 
 HWND Form1Window::create() {
   if (hwnd()) return hwnd();
