@@ -378,6 +378,24 @@ TEST_F(Form1WindowTest, ChoosingAnotherDriveMovesTheFolderListToItsRoot) {
   EXPECT_EQ(win::narrow(dirEntries().at(0)), expected);
 }
 
+TEST_F(Form1WindowTest, TheFocusComesBackToItsControlAfterAnotherWindowWasActive) {
+  ::ShowWindow(hwnd, SW_SHOW);
+  ::SetForegroundWindow(hwnd);
+  pump();
+  ::SetFocus(control(W::ListView1));
+  HWND other = ::CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
+                                 nullptr, nullptr, nullptr);
+  ASSERT_NE(other, nullptr);
+  ::SetForegroundWindow(other);
+  ::SetActiveWindow(other);
+  pump();
+  ASSERT_NE(::GetActiveWindow(), hwnd);
+  ::SetActiveWindow(hwnd);
+  pump();
+  EXPECT_EQ(::GetFocus(), control(W::ListView1));
+  ::DestroyWindow(other);
+}
+
 TEST_F(Form1WindowTest, LinksOpenTheSitePages) {
   ::ShowWindow(hwnd, SW_SHOW);
   pump();
