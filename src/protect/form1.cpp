@@ -158,6 +158,7 @@ void Form1::Drive1_Change(int index) {
   });
 }
 
+// A path change adds nothing to the folder list: a blank row there would only puzzle the user.
 void Form1::Dir2_DblClick(int index) {
   skipOnFailure([&] {
     const auto& items = dir2_.items();
