@@ -32,6 +32,11 @@ class FileSystem {
   virtual bool exists(const std::string& path) = 0;
   virtual bool deleteFile(const std::string& path) = 0;
   virtual bool createDirectory(const std::string& path) = 0;
+  // Removes an empty directory.
+  virtual bool removeDirectory(const std::string& path) {
+    (void)path;
+    return false;
+  }
 
   // Whole files as bytes. readFile gives nothing when the file cannot be read.
   virtual std::optional<std::string> readFile(const std::string& path) = 0;

@@ -84,13 +84,14 @@ void DesktopIniCopies::keep(const std::string& folder, const std::string& lockIc
   if (copy.empty()) return;
   fs_.createDirectory(*root_ + "\\Quillmar Folder Vardel");
   fs_.createDirectory(folderOfCopies());
-  fs_.replaceFile(copy, encode(folder, *attributes, *bytes));
+  if (fs_.replaceFile(copy, encode(folder, *attributes, *bytes))) anyKept_ = true;
 }
 
-void DesktopIniCopies::restore(const std::string& folder, const std::string& lockIconValue) {
+void DesktopIniCopies::restore(const std::string& folder, const std::string& lockIconValue, bool markedNow) {
   const std::string ini = iniOf(folder);
   const std::string copyFile = copyPath(folder);
-  if (!copyFile.empty()) {
+  if (!copyFile.empty() && !anyKept_) anyKept_ = fs_.exists(folderOfCopies());
+  if (!copyFile.empty() && *anyKept_) {
     if (const auto stored = fs_.readFile(copyFile)) {
       if (const auto copy = decode(*stored, folder)) {
         // Attributes such as read-only or system would block the replacement.
@@ -98,10 +99,16 @@ void DesktopIniCopies::restore(const std::string& folder, const std::string& loc
         if (fs_.replaceFile(ini, copy->bytes)) {
           fs_.setAttributes(ini, copy->attributes);
           fs_.deleteFile(copyFile);
+          // Gone when it was the last copy, which spares later unlocks the look for one.
+          if (fs_.removeDirectory(folderOfCopies())) anyKept_ = false;
         }
         return;  // a failed restore keeps the copy for the next unlock
       }
     }
+  }
+  if (markedNow) {
+    fs_.deleteFile(ini);
+    return;
   }
   const auto bytes = fs_.readFile(ini);
   if (bytes && carriesLockMark(*bytes, lockIconValue)) fs_.deleteFile(ini);

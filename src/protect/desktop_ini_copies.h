@@ -21,8 +21,11 @@ class DesktopIniCopies {
   // carries the mark (a folder locked earlier, whose copy is already kept).
   void keep(const std::string& folder, const std::string& lockIconValue);
   // On release: puts a kept copy back and drops it; with no copy, deletes a Desktop.ini that
-  // carries the mark and leaves any other alone.
-  void restore(const std::string& folder, const std::string& lockIconValue);
+  // carries the mark and leaves any other alone. markedNow: this process wrote the mark, so the
+  // file need not be read to know it.
+  void restore(const std::string& folder, const std::string& lockIconValue, bool markedNow = false);
+  // Forgets whether any copy is kept; the next look asks the file system again.
+  void refresh() { anyKept_.reset(); }
 
   // Where the copy for a folder is kept; empty when the platform gives no place for it.
   std::string copyPath(const std::string& folder) const;
@@ -32,6 +35,8 @@ class DesktopIniCopies {
 
   platform::FileSystem& fs_;
   mutable std::optional<std::string> root_;  // asked of the platform once
+  // Whether the folder of copies exists: while it does not, no folder has a copy to look for.
+  std::optional<bool> anyKept_;
 };
 
 }  // namespace protect

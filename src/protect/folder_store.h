@@ -2,6 +2,7 @@
 // The folder table tab1 of accum.lsb: the six operations the main window and the lock engine use.
 // Every operation opens its own connection and closes it when it is done; every failure is a
 // store::StoreError with SQLite's number and description.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,7 @@ class SqliteFolderStore final : public FolderStore {
  private:
   store::Database connect();
   std::string path_;
+  std::optional<store::Database> logKeeper_;  // opened by the first operation, kept to the end
 };
 
 }  // namespace protect

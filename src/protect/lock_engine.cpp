@@ -41,34 +41,73 @@ LockEngine::LockEngine(platform::FileSystem& fs, platform::Shell& shell, FolderS
       copies_(fs) {}
 
 ButtonStates LockEngine::lockAll(const std::vector<ListRow>& rows) {
-  for (const ListRow& row : rows) lockOne(row);
+  copies_.refresh();
+  std::vector<std::string> changed;
+  // Asked at the first held folder; the answer cannot change while the list is walked.
+  std::optional<bool> admin;
+  for (const ListRow& row : rows) {
+    if (row.id.empty()) continue;
+    lockOne(row, admin);
+    changed.push_back(row.path);
+  }
+  notifyChanged(changed);
   return {false, true};
 }
 
-void LockEngine::lockOne(const ListRow& row) {
-  if (row.id.empty()) return;
+void LockEngine::lockOne(const ListRow& row, std::optional<bool>& admin) {
   const platform::HandleValue handle = fs_.openDirectory(row.path, kShareMode);
   if (handle != platform::kInvalidHandle) {
     held_[handle] = {row.id, row.path};
-    if (shell_.isUserAnAdmin()) skipOnFailure([&] { store_.recordHandle(row.id, handle); });
+    if (!admin) admin = shell_.isUserAnAdmin();
+    if (*admin) skipOnFailure([&] { store_.recordHandle(row.id, handle); });
   }
   const std::string ini = row.path + "\\Desktop.ini";
   skipOnFailure([&] { copies_.keep(row.path, lockIconValue()); });
-  skipOnFailure([&] { INIwrite::WriteINIKey(fs_, ini, kSection, "IconFile", lockIconValue()); });
+  bool written = false;
+  skipOnFailure([&] {
+    INIwrite::WriteINIKey(fs_, ini, kSection, "IconFile", lockIconValue());
+    written = true;
+  });
   skipOnFailure([&] { INIwrite::WriteINIKey(fs_, ini, kSection, "IconIndex", "0"); });
+  if (written) marked_.insert(row.path);
   fs_.setAttributes(row.path, platform::attr::kSystem);
-  shell_.folderChanged(row.path);
 }
 
 ButtonStates LockEngine::unlockAll() {
   if (std::string dir = fs_.systemDirectory(); !dir.empty()) systemDirectory_ = std::move(dir);
   std::vector<HandleRow> rows;
   skipOnFailure([&] { rows = store_.readAllHandles(); });
-  for (const HandleRow& row : rows) release(row.path, row.handle);
+  copies_.refresh();
+  std::vector<std::string> changed;
+  for (const HandleRow& row : rows) {
+    releaseOne(row.path, row.handle, {});
+    changed.push_back(row.path);
+  }
+  notifyChanged(changed);
   return {true, false};
 }
 
 void LockEngine::release(const std::string& path, const store::Field& handle, const std::string& id) {
+  releaseOne(path, handle, id);
+  shell_.folderChanged(path);
+}
+
+void LockEngine::notifyChanged(const std::vector<std::string>& folders) {
+  std::map<std::string, std::vector<const std::string*>> byDirectory;
+  for (const std::string& folder : folders) {
+    const auto slash = folder.find_last_of('\\');
+    byDirectory[slash == std::string::npos ? std::string() : folder.substr(0, slash)].push_back(&folder);
+  }
+  for (const auto& [directory, children] : byDirectory) {
+    if (children.size() >= kFoldersPerDirectoryNotice && !directory.empty()) {
+      shell_.directoryChanged(directory);
+    } else {
+      for (const std::string* folder : children) shell_.folderChanged(*folder);
+    }
+  }
+}
+
+void LockEngine::releaseOne(const std::string& path, const store::Field& handle, const std::string& id) {
   // Only a value this process took for this folder is closed; a value from an earlier run, or
   // one already closed, may now belong to something else of ours.
   if (const auto value = handleNumber(handle)) {
@@ -78,8 +117,8 @@ void LockEngine::release(const std::string& path, const store::Field& handle, co
       held_.erase(it);
     }
   }
-  skipOnFailure([&] { copies_.restore(path, lockIconValue()); });
-  shell_.folderChanged(path);
+  const bool markedNow = marked_.erase(path) > 0;
+  skipOnFailure([&] { copies_.restore(path, lockIconValue(), markedNow); });
 }
 
 }  // namespace protect

@@ -5,6 +5,8 @@
 // operation goes on with the next step and the next folder, and nothing is shown.
 #include <cstdint>
 #include <map>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -54,7 +56,10 @@ class LockEngine {
   std::string lockIconValue() const { return systemDirectory_ + "\\lock.ico"; }
 
  private:
-  void lockOne(const ListRow& row);
+  void lockOne(const ListRow& row, std::optional<bool>& admin);
+  void releaseOne(const std::string& path, const store::Field& handle, const std::string& id);
+  // Tells the shell about changed folders: one notice for a directory where many changed.
+  void notifyChanged(const std::vector<std::string>& folders);
 
   platform::FileSystem& fs_;
   platform::Shell& shell_;
@@ -62,6 +67,11 @@ class LockEngine {
   std::string systemDirectory_;
   DesktopIniCopies copies_;
   std::map<platform::HandleValue, Held> held_;
+  std::set<std::string> marked_;  // folders this process wrote the mark into, until released
 };
+
+// From this many changed folders in one directory on, the directory gets one notice instead of
+// one per folder: each notice makes the shell look the item up again.
+inline constexpr std::size_t kFoldersPerDirectoryNotice = 3;
 
 }  // namespace protect

@@ -52,6 +52,10 @@ bool FileSystemWin32::createDirectory(const std::string& path) {
   return ::CreateDirectoryW(extendedPath(path).c_str(), nullptr) != FALSE;
 }
 
+bool FileSystemWin32::removeDirectory(const std::string& path) {
+  return ::RemoveDirectoryW(extendedPath(path).c_str()) != FALSE;
+}
+
 std::optional<std::string> FileSystemWin32::readFile(const std::string& path) {
   UniqueFile file(::CreateFileW(extendedPath(path).c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,

@@ -17,6 +17,7 @@ class FileSystemWin32 final : public platform::FileSystem {
   bool exists(const std::string& path) override;
   bool deleteFile(const std::string& path) override;
   bool createDirectory(const std::string& path) override;
+  bool removeDirectory(const std::string& path) override;
   std::optional<std::string> readFile(const std::string& path) override;
   bool replaceFile(const std::string& path, const std::string& bytes) override;
   std::string systemDirectory() override;

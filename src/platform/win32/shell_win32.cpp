@@ -24,6 +24,10 @@ void ShellWin32::folderChanged(const std::string& path) {
   ::SHChangeNotify(SHCNE_ATTRIBUTES, SHCNF_PATHW, wide.c_str(), nullptr);
 }
 
+void ShellWin32::directoryChanged(const std::string& path) {
+  ::SHChangeNotify(SHCNE_UPDATEDIR, SHCNF_PATHW, widen(path).c_str(), nullptr);
+}
+
 std::string ShellWin32::applicationDirectory() {
   std::vector<wchar_t> buffer(MAX_PATH);
   for (;;) {

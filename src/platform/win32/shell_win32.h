@@ -8,6 +8,7 @@ class ShellWin32 final : public platform::Shell {
   bool isUserAnAdmin() override;
   bool open(const std::string& target) override;
   void folderChanged(const std::string& path) override;
+  void directoryChanged(const std::string& path) override;
   std::string applicationDirectory() override;
 };
 

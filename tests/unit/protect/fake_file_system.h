@@ -99,6 +99,18 @@ class FakeFileSystem : public platform::FileSystem {
     addDirectory(path);
     return true;
   }
+  bool removeDirectory(const std::string& path) override {
+    if (!dirs.count(key(path))) return false;
+    const std::string prefix = key(path) + "\\";
+    for (const auto& [name, f] : files) {
+      if (name.rfind(prefix, 0) == 0) return false;
+    }
+    for (const auto& [name, a] : dirs) {
+      if (name.rfind(prefix, 0) == 0) return false;
+    }
+    dirs.erase(key(path));
+    return true;
+  }
   std::optional<std::string> readFile(const std::string& path) override {
     if (unreadable.count(key(path))) return std::nullopt;
     const auto it = files.find(key(path));

@@ -15,6 +15,12 @@ using platform::attr::kSystem;
 using protect::ButtonStates;
 using protect::ListRow;
 
+// Records the directory notices too.
+struct Shell : testsupport::FakeShell {
+  void directoryChanged(const std::string& path) override { directories.push_back(path); }
+  std::vector<std::string> directories;
+};
+
 const std::string kMark =
     "[.ShellClassInfo]\r\nIconIndex=0\r\nIconFile=C:\\Windows\\system32\\lock.ico\r\n";
 
@@ -46,7 +52,7 @@ struct World {
   protecttest::StoreFile file;
   protect::SqliteFolderStore store{file.path()};
   protecttest::FakeFileSystem fs;
-  testsupport::FakeShell shell;
+  Shell shell;
   protect::LockEngine engine{fs, shell, store, fs.systemDir};
 };
 
@@ -73,7 +79,29 @@ TEST_F(LockEngineTest, LockAllHoldsRecordsAndMarksEveryFolder) {
     EXPECT_EQ(*ini(folder), kMark) << folder;
     EXPECT_EQ(fs.attributes(folder), kSystem | kDirectory) << folder;
   }
-  EXPECT_EQ(shell.changed, (std::vector<std::string>{"C:\\Data\\A", "C:\\Data\\B", "C:\\Data\\C"}));
+  // Three folders of one directory: one notice for the directory.
+  EXPECT_EQ(shell.directories, (std::vector<std::string>{"C:\\Data"}));
+  EXPECT_TRUE(shell.changed.empty());
+}
+
+TEST_F(LockEngineTest, TheShellHearsOfEveryChangedFolder) {
+  fs.addDirectory("C:\\Other");
+  fs.addDirectory("C:\\Other\\X");
+  fs.addDirectory("C:\\Other\\Y");
+  auto rows = listRows();
+  rows.push_back({"8", "C:\\Other\\X"});
+  rows.push_back({"9", "C:\\Other\\Y"});
+  rows.push_back({"", "C:\\Other\\Z"});
+  engine.lockAll(rows);
+  EXPECT_EQ(shell.directories, (std::vector<std::string>{"C:\\Data"}));
+  EXPECT_EQ(shell.changed, (std::vector<std::string>{"C:\\Other\\X", "C:\\Other\\Y"}));
+  shell.directories.clear();
+  shell.changed.clear();
+  engine.unlockAll();
+  EXPECT_EQ(shell.directories, (std::vector<std::string>{"C:\\Data"}));
+  EXPECT_TRUE(shell.changed.empty());
+  engine.release("C:\\Data\\A", std::nullopt);
+  EXPECT_EQ(shell.changed, (std::vector<std::string>{"C:\\Data\\A"}));
 }
 
 TEST_F(LockEngineTest, FailingStepsAreSkippedAndTheNextRowFollows) {
@@ -161,11 +189,12 @@ TEST_F(LockEngineTest, EmptyListAndEmptyTableOnlySetTheButtons) {
   expectButtons(engine.unlockAll(), true, false);
   EXPECT_TRUE(fs.calls.empty());
   EXPECT_TRUE(shell.changed.empty());
+  EXPECT_TRUE(shell.directories.empty());
 }
 
 TEST_F(LockEngineTest, UnlockAllFreesEveryFolderAndDropsTheMark) {
   engine.lockAll(listRows());
-  shell.changed.clear();
+  shell.directories.clear();
   expectButtons(engine.unlockAll(), true, false);
   EXPECT_TRUE(fs.handles.empty());
   EXPECT_TRUE(engine.held().empty());
@@ -173,7 +202,7 @@ TEST_F(LockEngineTest, UnlockAllFreesEveryFolderAndDropsTheMark) {
     EXPECT_EQ(ini(folder), nullptr) << folder;
     EXPECT_EQ(fs.attributes(folder), kSystem | kDirectory) << folder;  // the attribute stays
   }
-  EXPECT_EQ(shell.changed.size(), 3u);
+  EXPECT_EQ(shell.directories, (std::vector<std::string>{"C:\\Data"}));
   // The table keeps the values; a second unlock closes nothing more.
   fs.closed.clear();
   engine.unlockAll();
@@ -283,6 +312,12 @@ TEST_F(LockEngineTest, CopiesAreKeptPerFolderOutsideTheFolder) {
   EXPECT_EQ(fs.file("C:\\Data\\B\\Desktop.ini")->bytes, "[x]\r\nb=2\r\n");
   EXPECT_EQ(fs.file("C:\\Data\\B\\Desktop.ini")->attributes, kReadOnly);
   EXPECT_EQ(ini("C:\\Data\\C"), nullptr);
+  // The last copy put back, the folder of copies goes too.
+  EXPECT_FALSE(fs.exists("C:\\ProgramData\\Quillmar Folder Vardel\\Desktop.ini copies"));
+  // Unlocking again in the same run leaves the folders' own files alone.
+  engine.unlockAll();
+  ASSERT_NE(fs.file("C:\\Data\\A\\Desktop.ini"), nullptr);
+  EXPECT_EQ(fs.file("C:\\Data\\A\\Desktop.ini")->bytes, "[x]\r\na=1\r\n");
 }
 
 TEST_F(LockEngineTest, WithoutAPlaceForCopiesReleaseDeletesTheMarkedFile) {
