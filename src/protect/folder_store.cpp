@@ -47,7 +47,10 @@ store::Database SqliteFolderStore::connect() {
   // program (its log frames are with the operating system) and a power cut can lose at most the
   // last commits, never the file.
   db.execute("PRAGMA synchronous=NORMAL");
-  if (!logKeeper_) {
+  if (logKeeper_) {
+    // The keeper's connection checkpoints when the program ends; this one need not try to.
+    sqlite3_db_config(db.raw(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+  } else {
     // The mode is stored in the file, so it is set once per run.
     db.query("PRAGMA journal_mode=WAL");
     // While one connection stays open, closing an operation's connection neither checkpoints
