@@ -40,30 +40,47 @@ bool isDecimalId(const std::string& id) {
 
 std::string databasePathIn(const std::string& systemDirectory) { return systemDirectory + "\\accum.lsb"; }
 
+SqliteFolderStore::~SqliteFolderStore() {
+  if (!logKeeper_) return;
+  // At rest the file goes back to a rollback journal: a reader that may not create files beside
+  // it (a user without rights in the system directory) can read that, but not a log it would have
+  // to create. The switch also checkpoints the log and deletes it.
+  try {
+    logKeeper_->query("PRAGMA journal_mode=DELETE");
+  } catch (const store::StoreError&) {
+    // Left in write-ahead mode; the next run reads it as well.
+  }
+}
+
 store::Database SqliteFolderStore::connect() {
   auto db = store::Database::openExisting(path_);
-  // Write-ahead log with normal syncing: a commit is an append to the log with no flush to disk,
-  // so recording a handle costs little. A statement that has completed survives a crash of the
-  // program (its log frames are with the operating system) and a power cut can lose at most the
-  // last commits, never the file.
+  // Write-ahead log with normal syncing while the program runs: a commit is an append to the log
+  // with no flush to disk, so recording a handle costs little. A statement that has completed
+  // survives a crash of the program (its log frames are with the operating system), and a power
+  // cut can lose at most the last commits, never the file.
   db.execute("PRAGMA synchronous=NORMAL");
   if (logKeeper_) {
-    // The keeper's connection checkpoints when the program ends; this one need not try to.
+    // The keeper's connection checkpoints at the end; this one need not try to.
     sqlite3_db_config(db.raw(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
-  } else {
-    // The mode is stored in the file, so it is set once per run.
-    db.query("PRAGMA journal_mode=WAL");
-    // While one connection stays open, closing an operation's connection neither checkpoints
-    // the log nor deletes it, and the next one need not rebuild the log's index: without it every
-    // operation would pay for a checkpoint with two flushes to disk. It runs no statements of
-    // its own and holds no transaction, so it blocks neither writers nor checkpoints.
-    try {
-      auto keeper = store::Database::openExisting(path_);
-      keeper.query("PRAGMA user_version");
-      logKeeper_.emplace(std::move(keeper));
-    } catch (const store::StoreError&) {
-      // Only slower without it.
-    }
+    return db;
+  }
+  std::vector<store::Row> mode;
+  try {
+    mode = db.query("PRAGMA journal_mode=WAL");
+  } catch (const store::StoreError&) {
+    // A file this process may only read stays as it is; the statement itself reports real faults.
+  }
+  if (mode.empty() || mode[0].empty() || mode[0][0] != std::string("wal")) return db;
+  // While one connection stays open, closing an operation's connection neither checkpoints the
+  // log nor deletes it, and the next one need not rebuild the log's index: without it every
+  // operation would pay for a checkpoint with two flushes to disk. It runs no statements after
+  // this one and holds no transaction, so it blocks neither writers nor checkpoints.
+  try {
+    auto keeper = store::Database::openExisting(path_);
+    keeper.query("PRAGMA user_version");
+    logKeeper_.emplace(std::move(keeper));
+  } catch (const store::StoreError&) {
+    // Only slower without it.
   }
   return db;
 }

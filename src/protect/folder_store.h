@@ -52,6 +52,9 @@ std::string databasePathIn(const std::string& systemDirectory);
 class SqliteFolderStore final : public FolderStore {
  public:
   explicit SqliteFolderStore(std::string databasePath) : path_(std::move(databasePath)) {}
+  SqliteFolderStore(const SqliteFolderStore&) = delete;
+  SqliteFolderStore& operator=(const SqliteFolderStore&) = delete;
+  ~SqliteFolderStore() override;
 
   std::vector<FolderRow> loadList() override;
   void addFolder(const std::string& foldername, const std::string& path) override;

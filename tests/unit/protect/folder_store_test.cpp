@@ -152,12 +152,23 @@ TEST(FolderStore, TableWithoutAColumnFailsTheAdd) {
   EXPECT_TRUE(store::Database::openExisting(path).query("select * from tab1").empty());
 }
 
-TEST(FolderStore, TheFileIsLeftInWriteAheadLogMode) {
+TEST(FolderStore, WriteAheadLogWhileInUseRollbackJournalAtRest) {
   protecttest::StoreFile file;
-  SqliteFolderStore(file.path()).loadList();
-  const auto mode = file.open().query("PRAGMA journal_mode");
-  ASSERT_EQ(mode.size(), 1u);
-  EXPECT_EQ(mode[0].at(0), "wal");
+  auto modeSeen = [&] {
+    const auto mode = file.open().query("PRAGMA journal_mode");
+    return mode.empty() || mode[0].empty() ? std::string("?") : mode[0][0].value_or("NULL");
+  };
+  {
+    SqliteFolderStore store(file.path());
+    store.addFolder("A", "C:\\A");
+    EXPECT_EQ(modeSeen(), "wal");
+    store.recordHandle("1", 77);
+    // Committed and visible to another connection while the log is not yet checkpointed.
+    EXPECT_EQ(file.pathsAndHandles(), (std::vector<std::string>{"C:\\A|77"}));
+  }
+  EXPECT_EQ(modeSeen(), "delete");
+  EXPECT_FALSE(std::filesystem::exists(file.path() + "-wal"));
+  EXPECT_EQ(file.pathsAndHandles(), (std::vector<std::string>{"C:\\A|77"}));
 }
 
 }  // namespace

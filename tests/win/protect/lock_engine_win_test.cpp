@@ -69,6 +69,25 @@ DWORD attributesOf(const std::string& path) {
   return ::GetFileAttributesW(win::extendedPath(path).c_str());
 }
 
+void removeTree(const std::string& path) {
+  const std::wstring wide = win::extendedPath(path);
+  WIN32_FIND_DATAW data{};
+  HANDLE find = ::FindFirstFileW((wide + L"\\*").c_str(), &data);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring name = data.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const std::string child = path + "\\" + win::narrow(name);
+      ::SetFileAttributesW(win::extendedPath(child).c_str(), FILE_ATTRIBUTE_NORMAL);
+      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) removeTree(child);
+      else ::DeleteFileW(win::extendedPath(child).c_str());
+    } while (::FindNextFileW(find, &data));
+    ::FindClose(find);
+  }
+  ::SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL);
+  ::RemoveDirectoryW(wide.c_str());
+}
+
 class LockOnDisk : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -131,25 +150,6 @@ class LockOnDisk : public ::testing::Test {
     EXPECT_TRUE(fs.createDirectory(path)) << path;
     store.addFolder(name, path);
     return path;
-  }
-
-  static void removeTree(const std::string& path) {
-    const std::wstring wide = win::extendedPath(path);
-    WIN32_FIND_DATAW data{};
-    HANDLE find = ::FindFirstFileW((wide + L"\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-      do {
-        const std::wstring name = data.cFileName;
-        if (name == L"." || name == L"..") continue;
-        const std::string child = path + "\\" + win::narrow(name);
-        ::SetFileAttributesW(win::extendedPath(child).c_str(), FILE_ATTRIBUTE_NORMAL);
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) removeTree(child);
-        else ::DeleteFileW(win::extendedPath(child).c_str());
-      } while (::FindNextFileW(find, &data));
-      ::FindClose(find);
-    }
-    ::SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL);
-    ::RemoveDirectoryW(wide.c_str());
   }
 
   std::vector<std::string> folders() const { return {plain, foreign, longPath, own}; }
