@@ -28,7 +28,7 @@ class frmpassfirst {
   void StyleButton1_Click();  // Ok
 
  private:
-  const Ports& ports_;
+  Ports ports_;  // a bundle of references: held by value so a temporary bundle cannot dangle
 };
 
 // Login: the stored password opens the main window.
@@ -45,7 +45,7 @@ class frmpass {
   void StyleButton3_Click();  // Forgot Password?
 
  private:
-  const Ports& ports_;
+  Ports ports_;  // a bundle of references: held by value so a temporary bundle cannot dangle
 };
 
 // Recovery: the secret answer reveals the password.
@@ -62,7 +62,7 @@ class frmpassforgot {
   void StyleButton2_Click();  // Cancel
 
  private:
-  const Ports& ports_;
+  Ports ports_;  // a bundle of references: held by value so a temporary bundle cannot dangle
   std::string question_;
   // Read once, at creation. An answer that cannot be decoded matches nothing.
   std::optional<std::string> answer_ = std::string();
@@ -82,7 +82,7 @@ class frmpasschange {
   void StyleButton3_Click();  // Forgot Password?
 
  private:
-  const Ports& ports_;
+  Ports ports_;  // a bundle of references: held by value so a temporary bundle cannot dangle
 };
 
 }  // namespace credentials

@@ -1,0 +1,256 @@
+// A small driver that uses the program as a user would, one command per run:
+//   launch <exe>                       start a process, print its id
+//   wait-window <class> [title] [ms]   wait for a visible top-level window (title "*" matches any)
+//   wait-gone <class> [ms]             wait until no visible window of the class is left
+//   count <class>                      print how many top-level windows of the class exist
+//   msgbox <title> <ok|yes|no> [text]  answer a message box, checking its text
+//   set-text <class> <id> <text>       put text into a control of a window
+//   get-text <class> <id>              print a control's text
+//   click <class> <caption>            press a button by its caption
+//   double-click <class> <id> <row>    double-click a row of a list box
+//   key <class> <vk>                   press a key in the window's focused control
+//   tray <mouse message>               send the tray callback to the program, as the shell does
+//   menu <letter>                      choose an item of the open pop-up menu by its access key
+//   locked <path>                      exit 0 when the folder is held (sharing violation)
+//   shot <class> <name>                save a screenshot of the window
+//   alive <pid>                        exit 0 while the process runs
+//   send <class> <message> <wparam>    send a message to the window and wait for its answer
+//   windows                            list the visible top-level windows (class, title, process)
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "platform/win32/text_win32.h"
+#include "support/win32/screenshot.h"
+#include "support/win32/ui_driver.h"
+
+namespace {
+
+using testsupport::windowText;
+
+std::vector<HWND> topWindows(const std::wstring& cls, bool visibleOnly) {
+  struct Search {
+    const std::wstring* cls;
+    bool visibleOnly;
+    std::vector<HWND> found;
+  } s{&cls, visibleOnly, {}};
+  ::EnumWindows(
+      [](HWND hwnd, LPARAM lp) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(lp);
+        wchar_t name[256] = {};
+        ::GetClassNameW(hwnd, name, 256);
+        if (lstrcmpiW(name, s->cls->c_str()) == 0 && (!s->visibleOnly || ::IsWindowVisible(hwnd))) {
+          s->found.push_back(hwnd);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
+HWND waitFor(const std::wstring& cls, const std::wstring& title, int ms) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  do {
+    for (HWND h : topWindows(cls, true)) {
+      if (title == L"*" || windowText(h) == title) return h;
+    }
+    ::Sleep(50);
+  } while (std::chrono::steady_clock::now() < deadline);
+  return nullptr;
+}
+
+HWND findChildByText(HWND parent, const std::wstring& text) {
+  struct Search {
+    const std::wstring* text;
+    HWND found;
+  } s{&text, nullptr};
+  ::EnumChildWindows(
+      parent,
+      [](HWND hwnd, LPARAM lp) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(lp);
+        if (::IsWindowVisible(hwnd) && windowText(hwnd) == *s->text) {
+          s->found = hwnd;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
+void clickAt(HWND target, int x, int y, bool twice) {
+  const LPARAM at = MAKELPARAM(x, y);
+  ::PostMessageW(target, WM_MOUSEMOVE, 0, at);  // the pointer arrives first, as with a real hand
+  ::PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  ::PostMessageW(target, WM_LBUTTONUP, 0, at);
+  if (twice) {
+    ::PostMessageW(target, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    ::PostMessageW(target, WM_LBUTTONUP, 0, at);
+  }
+}
+
+int fail(const char* what) {
+  std::fprintf(stderr, "driver: %s\n", what);
+  return 1;
+}
+
+int run(const std::vector<std::wstring>& a) {
+  const auto arg = [&](std::size_t i) { return i < a.size() ? a[i] : std::wstring(); };
+  const auto num = [&](std::size_t i, int fallback) { return i < a.size() ? _wtoi(a[i].c_str()) : fallback; };
+  const std::wstring cmd = arg(0);
+  const int timeout = 15000;
+
+  if (cmd == L"launch") {
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi{};
+    std::wstring line = L"\"" + arg(1) + L"\"";
+    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+      return fail("cannot start the program");
+    }
+    std::printf("%lu\n", pi.dwProcessId);
+    ::CloseHandle(pi.hThread);
+    ::CloseHandle(pi.hProcess);
+    return 0;
+  }
+  if (cmd == L"wait-window") {
+    return waitFor(arg(1), a.size() > 2 ? arg(2) : L"*", num(3, timeout)) ? 0 : fail("window did not appear");
+  }
+  if (cmd == L"wait-gone") {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(num(2, timeout));
+    while (!topWindows(arg(1), true).empty()) {
+      if (std::chrono::steady_clock::now() > deadline) return fail("window is still there");
+      ::Sleep(50);
+    }
+    return 0;
+  }
+  if (cmd == L"count") {
+    std::printf("%zu\n", topWindows(arg(1), false).size());
+    return 0;
+  }
+  if (cmd == L"msgbox") {
+    HWND box = waitFor(L"#32770", arg(1), timeout);
+    if (!box) return fail("no message box");
+    const std::wstring text = testsupport::messageBoxText(box);
+    std::printf("%s\n", win::narrow(text).c_str());
+    const int id = arg(2) == L"yes" ? IDYES : arg(2) == L"no" ? IDNO : IDOK;
+    if (!testsupport::pressButton(box, id)) return fail("the message box lacks that button");
+    if (a.size() > 3 && text != arg(3)) return fail("unexpected message text");
+    return 0;
+  }
+  if (cmd == L"set-text" || cmd == L"get-text") {
+    HWND w = waitFor(arg(1), L"*", timeout);
+    HWND c = w ? ::GetDlgItem(w, num(2, 0)) : nullptr;
+    if (!c) return fail("no such control");
+    if (cmd == L"get-text") {
+      std::printf("%s\n", win::narrow(windowText(c)).c_str());
+      return 0;
+    }
+    ::SendMessageW(c, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(arg(3).c_str()));
+    return 0;
+  }
+  if (cmd == L"click") {
+    HWND w = waitFor(arg(1), L"*", timeout);
+    HWND button = w ? findChildByText(w, arg(2)) : nullptr;
+    if (!button) return fail("no such button");
+    RECT r{};
+    ::GetClientRect(button, &r);
+    clickAt(button, r.right / 2, r.bottom / 2, false);
+    return 0;
+  }
+  if (cmd == L"double-click") {
+    HWND w = waitFor(arg(1), L"*", timeout);
+    HWND list = w ? ::GetDlgItem(w, num(2, 0)) : nullptr;
+    if (!list) return fail("no such list");
+    RECT item{};
+    if (::SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(num(3, 0)), reinterpret_cast<LPARAM>(&item)) == LB_ERR) {
+      return fail("no such row");
+    }
+    clickAt(list, item.left + 20, (item.top + item.bottom) / 2, true);
+    return 0;
+  }
+  if (cmd == L"key") {
+    HWND w = waitFor(arg(1), L"*", timeout);
+    if (!w) return fail("no such window");
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(w, nullptr), &info);
+    HWND target = info.hwndFocus ? info.hwndFocus : w;
+    const auto vk = static_cast<WPARAM>(num(2, VK_RETURN));
+    ::PostMessageW(target, WM_KEYDOWN, vk, 1);
+    if (vk == VK_RETURN || vk == VK_ESCAPE) ::PostMessageW(target, WM_CHAR, vk == VK_RETURN ? L'\r' : 27, 1);
+    ::PostMessageW(target, WM_KEYUP, vk, 0xC0000001);
+    return 0;
+  }
+  if (cmd == L"tray") {
+    HWND host = ::FindWindowW(L"frmTest", nullptr);
+    if (!host) return fail("the program is not running");
+    ::PostMessageW(host, 512, 0, num(1, 0));
+    return 0;
+  }
+  if (cmd == L"menu") {
+    HWND menu = waitFor(L"#32768", L"*", timeout);
+    if (!menu) return fail("no pop-up menu");
+    const auto letter = static_cast<WPARAM>(arg(1).empty() ? VK_ESCAPE : towupper(arg(1)[0]));
+    ::PostMessageW(menu, WM_KEYDOWN, letter, 1);
+    ::PostMessageW(menu, WM_CHAR, towlower(static_cast<wint_t>(letter)), 1);
+    return 0;
+  }
+  if (cmd == L"locked") {
+    HANDLE h = ::CreateFileW(arg(1).c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                             nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const DWORD error = h == INVALID_HANDLE_VALUE ? ::GetLastError() : 0;
+    if (h != INVALID_HANDLE_VALUE) ::CloseHandle(h);
+    std::printf("%lu\n", error);
+    return error == ERROR_SHARING_VIOLATION ? 0 : 1;
+  }
+  if (cmd == L"shot") {
+    HWND w = waitFor(arg(1), L"*", timeout);
+    if (!w) return fail("no such window");
+    return testsupport::saveScreenshot(w, win::narrow(arg(2))) ? 0 : fail("screenshot not saved");
+  }
+  if (cmd == L"alive") {
+    HANDLE p = ::OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(num(1, 0)));
+    if (!p) return 1;
+    const bool running = ::WaitForSingleObject(p, 0) == WAIT_TIMEOUT;
+    ::CloseHandle(p);
+    return running ? 0 : 1;
+  }
+  if (cmd == L"send") {
+    HWND w = ::FindWindowW(arg(1).c_str(), nullptr);
+    if (!w) return fail("no such window");
+    DWORD_PTR result = 0;
+    if (!::SendMessageTimeoutW(w, static_cast<UINT>(num(2, 0)), static_cast<WPARAM>(num(3, 0)), 0, SMTO_NORMAL,
+                               static_cast<UINT>(timeout), &result)) {
+      return fail("the window did not answer");
+    }
+    return 0;
+  }
+  if (cmd == L"windows") {
+    ::EnumWindows(
+        [](HWND hwnd, LPARAM) -> BOOL {
+          wchar_t name[256] = {};
+          ::GetClassNameW(hwnd, name, 256);
+          DWORD pid = 0;
+          ::GetWindowThreadProcessId(hwnd, &pid);
+          if (::IsWindowVisible(hwnd)) {
+            std::printf("%s | %s | %lu\n", win::narrow(name).c_str(), win::narrow(windowText(hwnd)).c_str(), pid);
+          }
+          return TRUE;
+        },
+        0);
+    return 0;
+  }
+  return fail("unknown command");
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  std::vector<std::wstring> args(argv + 1, argv + argc);
+  return run(args);
+}

@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# One user's session with the installed program, driven as a user would: start-up locks the
+# listed folders before any password, a second start is refused, the tray leads through the
+# first-run and login windows to the main window, folders are added, locked, unlocked and removed
+# there, and logging off releases every folder.
+set -uo pipefail
+driver_unix=$1
+setup=$2
+: "${WINEPREFIX:?run through scripts/test}"
+c="$WINEPREFIX/drive_c"
+sys="$c/windows/system32"
+root="$c/qfv-e2e"
+exe='C:\Program Files\Quillmar Folder Vardel\QuillmarFolderVardel.exe'
+failures=0
+pid=
+
+drv() { wine "$driver_unix" "$@" 2>&1 | tr -d '\r'; return "${PIPESTATUS[0]}"; }
+# The started program inherits the driver's output; a pipe would stay open as long as it runs.
+launch() {
+  local out
+  out=$(mktemp)
+  wine "$driver_unix" launch "$1" >"$out" 2>/dev/null </dev/null
+  tr -d '\r\n' <"$out"
+  rm -f "$out"
+}
+check() {  # check "what" command...
+  local what=$1
+  shift
+  if "$@" >/dev/null 2>&1; then echo "ok   - $what"; else echo "FAIL - $what"; failures=$((failures + 1)); fi
+}
+expect_eq() {  # expect_eq "what" expected actual
+  if [ "$2" = "$3" ]; then echo "ok   - $1"; else echo "FAIL - $1: expected [$2], got [$3]"; failures=$((failures + 1)); fi
+}
+shot() { drv shot "$1" "$2" >/dev/null || echo "note - no screenshot of $1"; }
+wait_locked() {  # the folder becomes held within a few seconds
+  local i
+  for i in $(seq 1 100); do drv locked "$1" >/dev/null && return 0; sleep 0.1; done
+  return 1
+}
+finish() {
+  wineserver -k >/dev/null 2>&1 || true  # whatever is left of the program
+  wineserver -p >/dev/null 2>&1 || true
+  wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+  if [ -n "${saved:-}" ]; then cp "$saved" "$sys/accum.lsb"; rm -f "$saved"; else rm -f "$sys/accum.lsb"; fi
+  wine reg delete 'HKCU\Software\QM' /f >/dev/null 2>&1 || true
+  rm -rf "$root"
+}
+trap finish EXIT
+
+# A fresh install with an empty list and no password; keep the prefix's own list for later.
+saved=
+if [ -f "$sys/accum.lsb" ]; then saved=$(mktemp); cp "$sys/accum.lsb" "$saved"; fi
+rm -f "$sys/accum.lsb" "$sys/accum.lsb-wal" "$sys/accum.lsb-shm"
+wine reg delete 'HKCU\Software\QM' /f >/dev/null 2>&1
+wine "$setup" /S >/dev/null 2>&1
+rm -rf "$root" "$c/ProgramData/Quillmar Folder Vardel"
+mkdir -p "$root/Photos" "$root/Music" "$root/Add me/inner"
+printf '[Own]\r\nkeep=1\r\n' > "$root/Music/Desktop.ini"
+sqlite3 "$sys/accum.lsb" "insert into tab1 (Foldername,Path) values ('Photos','C:\\qfv-e2e\\Photos'),('Music','C:\\qfv-e2e\\Music');"
+
+echo "# start-up locks every listed folder before any password"
+pid=$(launch "$exe")
+check "program started" test -n "$pid"
+check "Photos held right after start-up" wait_locked 'C:\qfv-e2e\Photos'
+check "Music held right after start-up" wait_locked 'C:\qfv-e2e\Music'
+check "Photos marked with the lock icon" grep -q 'IconFile=C:\\windows\\system32\\lock.ico' "$root/Photos/Desktop.ini"
+check "no window shown at start-up" drv wait-gone Form1 100
+expect_eq "one host window" 1 "$(drv count frmTest)"
+
+echo "# a second start is refused"
+pid2=$(launch "$exe")
+text=$(drv msgbox "Quillmar Folder Vardel" ok)
+expect_eq "already-running message" \
+  "Folder Vardel is already running in system tray.Click on the system tray icon to start the application" "$text"
+sleep 1
+check "second process ended" bash -c "! wine '$driver_unix' alive $pid2"
+expect_eq "still one host window" 1 "$(drv count frmTest)"
+check "first process still runs" drv alive "$pid"
+
+echo "# the tray menu and the about window"
+drv tray 517
+check "tray menu pops up" drv wait-window '#32768'
+shot '#32768' tray-menu
+drv menu a
+check "about window shown from the menu" drv wait-window frmSplash
+shot frmSplash about
+drv click frmSplash Close
+check "about window hidden by Close" drv wait-gone frmSplash
+
+. "$(dirname "$0")/session_windows.sh"
+
+echo "# logging off releases every folder"
+run_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
+value=$(wine reg query "$run_key" /v QuillmarFolderVardel 2>/dev/null | tr -d '\r' | grep QuillmarFolderVardel)
+check "registered to start with Windows (got: $value)" bash -c "echo '$value' | grep -qF 'C:\Program Files\Quillmar Folder Vardel\QuillmarFolderVardel.exe'"
+# wineboot starts the Run entries again after the session's end; the check needs this run alone.
+wine reg delete "$run_key" /v QuillmarFolderVardel /f >/dev/null 2>&1
+wineboot --end-session >/dev/null 2>&1
+for i in $(seq 1 100); do drv alive "$pid" || break; sleep 0.1; done
+check "program ended with the session" bash -c "! wine '$driver_unix' alive $pid"
+check "Photos free after log-off" bash -c "! wine '$driver_unix' locked 'C:\\qfv-e2e\\Photos'"
+check "Music free after log-off" bash -c "! wine '$driver_unix' locked 'C:\\qfv-e2e\\Music'"
+check "Photos has no Desktop.ini after log-off" test ! -e "$root/Photos/Desktop.ini"
+check "Music has its own Desktop.ini back, byte for byte" cmp -s "$root/Music/Desktop.ini" <(printf '[Own]\r\nkeep=1\r\n')
+
+[ $failures = 0 ]
