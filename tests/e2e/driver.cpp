@@ -15,6 +15,9 @@
 //   shot <class> <name>                save a screenshot of the window
 //   alive <pid>                        exit 0 while the process runs
 //   send <class> <message> <wparam>    send a message to the window and wait for its answer
+//   click-id <class> <id>              press a control by its id
+//   open-folder <class> <id> <name>    double-click the row of a list box that reads name
+//   key-to <class> <id> <vk>           press a key in a control
 //   windows                            list the visible top-level windows (class, title, process)
 #include <windows.h>
 
@@ -219,6 +222,30 @@ int run(const std::vector<std::wstring>& a) {
     const bool running = ::WaitForSingleObject(p, 0) == WAIT_TIMEOUT;
     ::CloseHandle(p);
     return running ? 0 : 1;
+  }
+  if (cmd == L"click-id" || cmd == L"open-folder" || cmd == L"key-to") {
+    HWND w = waitFor(arg(1), L"*", timeout);
+    HWND c = w ? ::GetDlgItem(w, num(2, 0)) : nullptr;
+    if (!c) return fail("no such control");
+    if (cmd == L"key-to") {
+      ::PostMessageW(c, WM_KEYDOWN, static_cast<WPARAM>(num(3, 0)), 1);
+      ::PostMessageW(c, WM_KEYUP, static_cast<WPARAM>(num(3, 0)), 0xC0000001);
+      return 0;
+    }
+    if (cmd == L"click-id") {
+      RECT r{};
+      ::GetClientRect(c, &r);
+      clickAt(c, r.right / 2, r.bottom / 2, false);
+      return 0;
+    }
+    const LRESULT index = ::SendMessageW(c, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                         reinterpret_cast<LPARAM>(arg(3).c_str()));
+    if (index == LB_ERR) return fail("no such row");
+    ::SendMessageW(c, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    RECT item{};
+    ::SendMessageW(c, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    clickAt(c, item.left + 20, (item.top + item.bottom) / 2, true);
+    return 0;
   }
   if (cmd == L"send") {
     HWND w = ::FindWindowW(arg(1).c_str(), nullptr);

@@ -31,3 +31,42 @@ drv set-text frmpass $text1 'secret1'
 drv key frmpass 13
 check "main window after the right password (Enter)" drv wait-window Form1
 check "login window hidden after login" drv wait-gone frmpass
+
+echo "# the main window: add a folder, lock, unlock, remove, close"
+dir2=107 add=109 remove=110 list1=113
+drv open-folder Form1 $dir2 'qfv-e2e'
+sleep 0.3
+drv open-folder Form1 $dir2 'Add me'
+sleep 0.3
+drv click-id Form1 $add
+sleep 0.5
+rows=$(sqlite3 "$sys/accum.lsb" "select Foldername||'|'||Path from tab1 order by ID" | tr '\n' ';')
+expect_eq "the opened folder is added as the last row" 'Photos|C:\qfv-e2e\Photos;Music|C:\qfv-e2e\Music;Add me|c:\qfv-e2e\Add me;' "$rows"
+shot Form1 form1-session
+drv click Form1 'Lock Folders'
+check "the added folder is held after Lock Folders" wait_locked 'C:\qfv-e2e\Add me'
+drv click Form1 'Unlock Folders'
+sleep 0.5
+check "Unlock Folders frees the added folder" bash -c "! wine '$driver_unix' locked 'C:\\qfv-e2e\\Add me'"
+check "Unlock Folders frees Photos" bash -c "! wine '$driver_unix' locked 'C:\\qfv-e2e\\Photos'"
+check "Photos has no Desktop.ini after unlock" test ! -e "$root/Photos/Desktop.ini"
+drv click Form1 'Lock Folders'
+check "Lock Folders holds Photos again" wait_locked 'C:\qfv-e2e\Photos'
+drv key-to Form1 $list1 35  # End selects the last row
+drv click-id Form1 $remove
+sleep 0.5
+rows=$(sqlite3 "$sys/accum.lsb" "select count(*) from tab1 where Foldername='Add me'")
+expect_eq "the selected row is removed" 0 "$rows"
+check "the removed folder is released" bash -c "! wine '$driver_unix' locked 'C:\\qfv-e2e\\Add me'"
+check "the removed folder's Desktop.ini is gone" test ! -e "$root/Add me/Desktop.ini"
+
+drv click Form1 'Change Password'
+check "password change window shown" drv wait-window frmpasschange
+shot frmpasschange frmpasschange
+drv click frmpasschange Cancel
+check "password change window hidden by Cancel" drv wait-gone frmpasschange
+
+drv click Form1 Close
+expect_eq "Close asks about locking" "Do you want to lock all folders?" "$(drv msgbox 'Folder Vardel' no)"
+check "Close hides the main window" drv wait-gone Form1
+check "folders locked before Close stay locked" drv locked 'C:\qfv-e2e\Photos'
