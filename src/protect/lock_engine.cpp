@@ -40,6 +40,10 @@ LockEngine::LockEngine(platform::FileSystem& fs, platform::Shell& shell, FolderS
       systemDirectory_(std::move(systemDirectory)),
       copies_(fs) {}
 
+LockEngine::~LockEngine() {
+  for (const auto& [value, held] : held_) fs_.closeHandle(value);
+}
+
 ButtonStates LockEngine::lockAll(const std::vector<ListRow>& rows) {
   copies_.refresh();
   std::vector<std::string> changed;

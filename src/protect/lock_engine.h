@@ -35,6 +35,10 @@ class LockEngine {
 
   // systemDirectory: where lock.ico lies; unlock all asks the file system for it again.
   LockEngine(platform::FileSystem& fs, platform::Shell& shell, FolderStore& store, std::string systemDirectory);
+  // Closes what is still held, as the end of the process would.
+  ~LockEngine();
+  LockEngine(const LockEngine&) = delete;
+  LockEngine& operator=(const LockEngine&) = delete;
 
   // Opens and marks every listed folder with an ID; records each new handle when the user is an
   // administrator.

@@ -328,6 +328,16 @@ TEST_F(LockEngineTest, WithoutAPlaceForCopiesReleaseDeletesTheMarkedFile) {
   EXPECT_EQ(ini("C:\\Data\\A"), nullptr);
 }
 
+TEST_F(LockEngineTest, HandlesStillHeldAreClosedWhenTheEngineGoes) {
+  {
+    protect::LockEngine other(fs, shell, store, fs.systemDir);
+    other.lockAll(listRows());
+    EXPECT_EQ(fs.handles.size(), 3u);
+  }
+  EXPECT_TRUE(fs.handles.empty());
+  EXPECT_EQ(*ini("C:\\Data\\A"), kMark);  // the marks stay
+}
+
 TEST(LockEngineLong, AListLongerThan32767RowsLocks) {
   protecttest::FakeFileSystem fs;
   testsupport::FakeShell shell;
