@@ -6,7 +6,7 @@
 //   msgbox <title> <ok|yes|no> [text]  answer a message box, checking its text
 //   set-text <class> <id> <text>       put text into a control of a window
 //   get-text <class> <id>              print a control's text
-//   click <class> <caption>            press a button by its caption
+//   click <class> <caption>            press a button by its caption (with the space bar)
 //   double-click <class> <id> <row>    double-click a row of a list box
 //   key <class> <vk>                   press a key in the window's focused control
 //   tray <mouse message>               send the tray callback to the program, as the shell does
@@ -15,7 +15,7 @@
 //   shot <class> <name>                save a screenshot of the window
 //   alive <pid>                        exit 0 while the process runs
 //   send <class> <message> <wparam>    send a message to the window and wait for its answer
-//   click-id <class> <id>              press a control by its id
+//   click-id <class> <id>              press a button by its id (with the space bar)
 //   open-folder <class> <id> <name>    double-click the row of a list box that reads name
 //   key-to <class> <id> <vk>           press a key in a control
 //   windows                            list the visible top-level windows (class, title, process)
@@ -86,6 +86,28 @@ HWND findChildByText(HWND parent, const std::wstring& text) {
 }
 
 void clickAt(HWND target, int x, int y, bool twice) {
+  // The hand goes there first: controls that track the pointer see it over them.
+  POINT screen{x, y};
+  ::ClientToScreen(target, &screen);
+  // A window shown a moment ago may still lie under another: a user would see the control and
+  // point at it, so bring its window up until the control is what the pointer is over.
+  HWND root = ::GetAncestor(target, GA_ROOT);
+  for (int i = 0; i < 100; ++i) {
+    ::SetCursorPos(screen.x, screen.y);
+    POINT now{};
+    ::GetCursorPos(&now);
+    if (now.x == screen.x && now.y == screen.y && ::WindowFromPoint(screen) == target) break;
+    if (i % 10 == 5) {
+      ::SetForegroundWindow(root);
+      ::BringWindowToTop(root);
+    }
+    ::Sleep(20);
+  }
+  if (::WindowFromPoint(screen) != target) {
+    wchar_t cls[64] = {};
+    ::GetClassNameW(::WindowFromPoint(screen), cls, 64);
+    std::fprintf(stderr, "driver: note: the pointer is over a %ls, not the control\n", cls);
+  }
   const LPARAM at = MAKELPARAM(x, y);
   ::PostMessageW(target, WM_MOUSEMOVE, 0, at);  // the pointer arrives first, as with a real hand
   ::PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
@@ -94,6 +116,13 @@ void clickAt(HWND target, int x, int y, bool twice) {
     ::PostMessageW(target, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
     ::PostMessageW(target, WM_LBUTTONUP, 0, at);
   }
+}
+
+// Presses a button with the space bar, as a keyboard user does. The mouse path of the buttons has
+// its own tests; under Wine a synthetic pointer races the buttons' leave tracking.
+void pressWithSpace(HWND button) {
+  ::PostMessageW(button, WM_KEYDOWN, VK_SPACE, 0x00390001);
+  ::PostMessageW(button, WM_KEYUP, VK_SPACE, 0xC0390001);
 }
 
 int fail(const char* what) {
@@ -160,9 +189,7 @@ int run(const std::vector<std::wstring>& a) {
     HWND w = waitFor(arg(1), L"*", timeout);
     HWND button = w ? findChildByText(w, arg(2)) : nullptr;
     if (!button) return fail("no such button");
-    RECT r{};
-    ::GetClientRect(button, &r);
-    clickAt(button, r.right / 2, r.bottom / 2, false);
+    pressWithSpace(button);
     return 0;
   }
   if (cmd == L"double-click") {
@@ -233,9 +260,7 @@ int run(const std::vector<std::wstring>& a) {
       return 0;
     }
     if (cmd == L"click-id") {
-      RECT r{};
-      ::GetClientRect(c, &r);
-      clickAt(c, r.right / 2, r.bottom / 2, false);
+      pressWithSpace(c);
       return 0;
     }
     const LRESULT index = ::SendMessageW(c, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),

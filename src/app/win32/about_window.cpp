@@ -53,8 +53,8 @@ bool AboutWindow::create() {
   label(hwnd(), L"Quillmar Folder Vardel 1.4", 120, 24, 357, 32, titleFont_.get());
   label(hwnd(), L"Win XP", 408, 88, 73, 24, boldFont_.get());
   link_ = label(hwnd(), L"https://www.quillmar.example", 288, 112, 192, 19, linkFont_.get(), SS_NOTIFY, kLinkId);
-  win::createButton(hwnd(), {kHomepageId, L"Homepage", 280, 160, 97, 33, {{"style", "7"}, {"caption", "Homepage"}}});
-  win::createButton(hwnd(), {kCloseId, L"Close", 400, 160, 97, 33, {{"style", "7"}, {"caption", "Close"}}});
+  win::createButton(hwnd(), {kHomepageId, L"Homepage", 280, 160, 97, 33, win::storedButtonSettings(7, "Homepage")});
+  win::createButton(hwnd(), {kCloseId, L"Close", 400, 160, 97, 33, win::storedButtonSettings(7, "Close")});
   return true;
 }
 

@@ -23,8 +23,7 @@ win::UniqueFont makeFont(int pixelHeight, int weight) {
 
 // The settings every button of these windows is stored with.
 std::vector<std::pair<std::string, std::string>> buttonSettings(const char* caption) {
-  return {{"style", "10"},      {"caption", caption}, {"tooltiptitle", ""},
-          {"tooltipicon", "0"}, {"tooltiptype", "1"}, {"font", "Verdana,8.25"}};
+  return win::storedButtonSettings(10, caption);
 }
 
 }  // namespace

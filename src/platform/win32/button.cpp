@@ -41,4 +41,15 @@ HWND createButton(HWND parent, const ButtonSpec& spec) {
   return stylebutton::win32::ButtonWindow::create(args);
 }
 
+std::vector<std::pair<std::string, std::string>> storedButtonSettings(int style, const std::string& caption) {
+  std::vector<std::pair<std::string, std::string>> settings;
+  if (style != 3) settings.emplace_back("style", std::to_string(style));
+  settings.emplace_back("caption", caption);
+  settings.emplace_back("tooltiptitle", "");
+  settings.emplace_back("tooltipicon", "0");
+  settings.emplace_back("tooltiptype", "1");
+  settings.emplace_back("font", "Verdana,8.25");
+  return settings;
+}
+
 }  // namespace win

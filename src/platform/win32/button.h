@@ -19,4 +19,9 @@ struct ButtonSpec {
 
 HWND createButton(HWND parent, const ButtonSpec& spec);
 
+// What every button of the program's windows is stored with: its style (style 3 is the default
+// and is not stored), its caption, an empty tooltip title, tooltip icon 0, tooltip type 1 and
+// Verdana 8.25 pt.
+std::vector<std::pair<std::string, std::string>> storedButtonSettings(int style, const std::string& caption);
+
 }  // namespace win

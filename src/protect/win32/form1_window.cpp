@@ -125,7 +125,7 @@ const wchar_t* titleFace() {
 }
 
 std::vector<std::pair<std::string, std::string>> styleButtonSettings(const wchar_t* caption) {
-  return {{"style", "10"}, {"caption", narrow(caption)}};
+  return storedButtonSettings(10, narrow(caption));
 }
 
 // The add and remove buttons: icon-only, their colours as they are stored.

@@ -57,7 +57,16 @@ void click(HWND button) {
   ASSERT_NE(button, nullptr);
   RECT r{};
   ::GetWindowRect(button, &r);
-  ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  const POINT target{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  ::SetCursorPos(target.x, target.y);
+  // The pointer moves through the X server: wait until it is there, or the button's leave
+  // tracking may see it outside and, rightly, raise no Click.
+  for (int i = 0; i < 50; ++i) {
+    POINT at{};
+    ::GetCursorPos(&at);
+    if (at.x == target.x && at.y == target.y) break;
+    ::Sleep(10);
+  }
   ::SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
   ::SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   ::SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
