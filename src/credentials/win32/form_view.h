@@ -41,7 +41,7 @@ enum : int {
 
 class FormView : public win::Window {
  public:
-  struct Spec {
+  struct Layout {
     const wchar_t* className;
     const wchar_t* title;  // never displayed (no title bar); read by screen readers
     int clientWidth;
@@ -49,7 +49,7 @@ class FormView : public win::Window {
     std::vector<Control> layout;  // focusable controls in focus order
     int firstFocus;
   };
-  explicit FormView(Spec spec) : spec_(std::move(spec)) {}
+  explicit FormView(Layout desc) : spec_(std::move(desc)) {}
 
   // Creates the window hidden, runs the form's creation steps and returns it. Once only.
   HWND create();
@@ -74,7 +74,7 @@ class FormView : public win::Window {
   HBRUSH backgroundFor(HWND child, HDC dc);
   void runCommand(int id);
 
-  Spec spec_;
+  Layout spec_;
   std::map<int, HWND> controls_;
   win::UniqueBitmap background_;
   win::UniqueBrush backgroundBrush_;

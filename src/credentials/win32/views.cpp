@@ -7,7 +7,7 @@ namespace {
 
 // Client sizes and positions in pixels at 96 dpi. Focusable controls are listed in focus order,
 // which is the order the dialog manager moves through with Tab.
-FormView::Spec firstRunSpec() {
+FormView::Layout firstRunSpec() {
   return {L"frmpassfirst",
           L"",
           299,
@@ -28,7 +28,7 @@ FormView::Spec firstRunSpec() {
           kText1};
 }
 
-FormView::Spec loginSpec() {
+FormView::Layout loginSpec() {
   return {L"frmpass",
           L"",
           299,
@@ -45,7 +45,7 @@ FormView::Spec loginSpec() {
           kText1};
 }
 
-FormView::Spec recoverySpec() {
+FormView::Layout recoverySpec() {
   return {L"frmpassforgot",
           L"",
           300,
@@ -63,7 +63,7 @@ FormView::Spec recoverySpec() {
           kText1};
 }
 
-FormView::Spec changeSpec() {
+FormView::Layout changeSpec() {
   return {L"frmpasschange",
           L"Change Password",
           301,

@@ -8,16 +8,16 @@ namespace win {
 namespace {
 
 // A SheenButton stores its colour scheme every time; a StyleButton never has that key.
-bool isSheenButtonSettings(const ButtonSpec& spec) {
-  for (const auto& entry : spec.settings)
+bool isSheenButtonSettings(const ButtonSpec& desc) {
+  for (const auto& entry : desc.settings)
     if (core::asciiLower(entry.first) == "colorscheme") return true;
   return false;
 }
 
-HWND createSystemButton(HWND parent, const ButtonSpec& spec) {
-  return ::CreateWindowExW(0, L"BUTTON", spec.caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                           spec.x, spec.y, spec.width, spec.height, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), ::GetModuleHandleW(nullptr),
+HWND createSystemButton(HWND parent, const ButtonSpec& desc) {
+  return ::CreateWindowExW(0, L"BUTTON", desc.caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                           desc.x, desc.y, desc.width, desc.height, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(desc.id)), ::GetModuleHandleW(nullptr),
                            nullptr);
 }
 
@@ -26,18 +26,18 @@ HWND createSystemButton(HWND parent, const ButtonSpec& spec) {
 // A button is a StyleButton loaded from the ButtonSpec's stored settings; its caption is used
 // when the settings carry none, so the window text is the caption either way. Settings of the
 // other control get the system's push button until that control draws itself.
-HWND createButton(HWND parent, const ButtonSpec& spec) {
-  if (isSheenButtonSettings(spec)) return createSystemButton(parent, spec);
+HWND createButton(HWND parent, const ButtonSpec& desc) {
+  if (isSheenButtonSettings(desc)) return createSystemButton(parent, desc);
   stylebutton::win32::CreateArgs args;
   args.parent = parent;
-  args.id = spec.id;
-  args.x = spec.x;
-  args.y = spec.y;
-  args.width = spec.width;
-  args.height = spec.height;
-  for (const auto& [key, value] : spec.settings) args.settings.write(key, value);
+  args.id = desc.id;
+  args.x = desc.x;
+  args.y = desc.y;
+  args.width = desc.width;
+  args.height = desc.height;
+  for (const auto& [key, value] : desc.settings) args.settings.write(key, value);
   if (!args.settings.find("caption"))
-    args.settings.write("caption", core::utf16ToUtf8(std::u16string(spec.caption.begin(), spec.caption.end())));
+    args.settings.write("caption", core::utf16ToUtf8(std::u16string(desc.caption.begin(), desc.caption.end())));
   return stylebutton::win32::ButtonWindow::create(args);
 }
 

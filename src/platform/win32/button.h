@@ -17,7 +17,7 @@ struct ButtonSpec {
   std::vector<std::pair<std::string, std::string>> settings;
 };
 
-HWND createButton(HWND parent, const ButtonSpec& spec);
+HWND createButton(HWND parent, const ButtonSpec& desc);
 
 // What every button of the program's windows is stored with: its style (style 3 is the default
 // and is not stored), its caption, an empty tooltip title, tooltip icon 0, tooltip type 1 and

@@ -149,8 +149,8 @@ bool isSystemButton(HWND button) {
 }
 
 // Until the add and remove buttons draw themselves, a system push button shows the icon.
-HWND createArrowButton(HWND parent, const ButtonSpec& spec, HICON icon) {
-  HWND button = createButton(parent, spec);
+HWND createArrowButton(HWND parent, const ButtonSpec& desc, HICON icon) {
+  HWND button = createButton(parent, desc);
   if (isSystemButton(button) && icon) {
     ::SetWindowLongPtrW(button, GWL_STYLE, ::GetWindowLongPtrW(button, GWL_STYLE) | BS_ICON);
     ::SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));

@@ -38,9 +38,9 @@ int main() {
   ::RegisterClassExW(&wc);
   HWND main = ::CreateWindowExW(0, L"StyleButtonBench", L"bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
                                 nullptr, nullptr, wc.hInstance, nullptr);
-  win::ButtonSpec spec{1, L"Lock Folders", 10, 10, 113, 33,
+  win::ButtonSpec desc{1, L"Lock Folders", 10, 10, 113, 33,
                        {{"style", "10"}, {"font", "Verdana,8.25"}, {"tooltiptitle", ""}}};
-  HWND button = win::createButton(main, spec);
+  HWND button = win::createButton(main, desc);
   auto* control = stylebutton::win32::ButtonWindow::fromHwnd(button);
   if (!control) return 1;
   gfx::win32::DibSurface plain;

@@ -45,19 +45,19 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   HWND focus = nullptr;
   int id = 100;
   for (const Item& item : items) {
-    win::ButtonSpec spec;
-    spec.id = ++id;
-    spec.caption = item.caption;
-    spec.x = item.x;
-    spec.y = item.y;
-    spec.width = item.w;
-    spec.height = item.h;
-    spec.settings = {{"style", "10"}, {"tooltiptitle", ""}, {"tooltipicon", "0"}, {"tooltiptype", "1"},
+    win::ButtonSpec desc;
+    desc.id = ++id;
+    desc.caption = item.caption;
+    desc.x = item.x;
+    desc.y = item.y;
+    desc.width = item.w;
+    desc.height = item.h;
+    desc.settings = {{"style", "10"}, {"tooltiptitle", ""}, {"tooltipicon", "0"}, {"tooltiptype", "1"},
                      {"font", "Verdana,8.25"}};
     const std::string extra = item.extra;
-    if (extra == "pressed") spec.settings.push_back({"buttontype", "1"}), spec.settings.push_back({"value", "-1"});
-    if (extra == "disabled") spec.settings.push_back({"enabled", "0"});
-    HWND b = win::createButton(main, spec);
+    if (extra == "pressed") desc.settings.push_back({"buttontype", "1"}), desc.settings.push_back({"value", "-1"});
+    if (extra == "disabled") desc.settings.push_back({"enabled", "0"});
+    HWND b = win::createButton(main, desc);
     if (extra == "focus") focus = b;
   }
   if (focus) ::SetFocus(focus);

@@ -166,16 +166,16 @@ class StyleButtonWindow : public testing::Test {
     pump(50);
   }
   HWND make(int id, const wchar_t* caption, int x, int y) {
-    win::ButtonSpec spec;
-    spec.id = id;
-    spec.caption = caption;
-    spec.x = x;
-    spec.y = y;
-    spec.width = 113;
-    spec.height = 33;
-    spec.settings = {{"style", "10"}, {"tooltiptitle", ""}, {"tooltipicon", "0"}, {"tooltiptype", "1"},
+    win::ButtonSpec desc;
+    desc.id = id;
+    desc.caption = caption;
+    desc.x = x;
+    desc.y = y;
+    desc.width = 113;
+    desc.height = 33;
+    desc.settings = {{"style", "10"}, {"tooltiptitle", ""}, {"tooltipicon", "0"}, {"tooltiptype", "1"},
                      {"font", "Verdana,8.25"}};
-    HWND hwnd = win::createButton(parent_, spec);
+    HWND hwnd = win::createButton(parent_, desc);
     record(hwnd);
     if (ButtonWindow* b = ButtonWindow::fromHwnd(hwnd))
       b->onEvent = [id](Event e) {
