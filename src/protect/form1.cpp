@@ -2,6 +2,8 @@
 
 #include <exception>
 
+#include "protect/skip_on_failure.h"
+
 namespace protect {
 namespace {
 
@@ -11,14 +13,6 @@ using platform::MsgIcon;
 using platform::MsgResult;
 using platform::WindowId;
 
-// A step of an operation that goes on past failures: the failure is dropped, nothing is shown.
-template <typename Step>
-void skipOnFailure(Step&& step) {
-  try {
-    step();
-  } catch (const std::exception&) {
-  }
-}
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "protect/ini_write.h"
+#include "protect/skip_on_failure.h"
 
 namespace protect {
 namespace {
@@ -20,15 +21,6 @@ std::optional<platform::HandleValue> handleNumber(const store::Field& field) {
   }
 }
 
-// Runs one step of an operation that goes on past failures.
-template <typename Step>
-void skipOnFailure(Step&& step) {
-  try {
-    step();
-  } catch (const std::exception&) {
-    // The operation continues with its next step; nothing is shown.
-  }
-}
 
 }  // namespace
 
