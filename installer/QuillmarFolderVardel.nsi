@@ -30,7 +30,11 @@ Section "Install"
 
   SetOutPath "$SYSDIR"
   File "/oname=lock.ico" "${LOCKICO}"
-  ; The folder list is the user's: an existing one is never replaced.
+  ; The folder list is the user's: an existing one is never replaced. A new one must not meet
+  ; the write-ahead log of a list that was deleted, or that log would be read into it.
+  IfFileExists "$SYSDIR\accum.lsb" +3 0
+    Delete "$SYSDIR\accum.lsb-wal"
+    Delete "$SYSDIR\accum.lsb-shm"
   SetOverwrite off
   File "/oname=accum.lsb" "${ACCUM}"
   SetOverwrite on

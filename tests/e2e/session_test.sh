@@ -41,6 +41,7 @@ finish() {
   wineserver -k >/dev/null 2>&1 || true  # whatever is left of the program
   wineserver -p >/dev/null 2>&1 || true
   wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+  rm -f "$sys/accum.lsb-wal" "$sys/accum.lsb-shm"  # the killed program's log belongs to this run's list
   if [ -n "${saved:-}" ]; then cp "$saved" "$sys/accum.lsb"; rm -f "$saved"; else rm -f "$sys/accum.lsb"; fi
   wine reg delete 'HKCU\Software\QM' /f >/dev/null 2>&1 || true
   rm -rf "$root"

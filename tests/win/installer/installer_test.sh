@@ -21,17 +21,21 @@ saved=$(mktemp)
 had_list=0
 if [ -f "$sys/accum.lsb" ]; then had_list=1; cp "$sys/accum.lsb" "$saved"; fi
 restore() {
+  rm -f "$sys/accum.lsb-wal" "$sys/accum.lsb-shm"
   if [ $had_list = 1 ]; then cp "$saved" "$sys/accum.lsb"; else rm -f "$sys/accum.lsb"; fi
   rm -f "$saved" "$c/qfv-uninstall.bat"
 }
 trap restore EXIT
 rm -f "$sys/accum.lsb"
+# A log left beside the list by a program that was killed: a new list must not take it in.
+printf 'stale log' > "$sys/accum.lsb-wal"
 
 wine "$setup" /S >/dev/null 2>&1
 check "program installed under Program Files" test -f "$inst/QuillmarFolderVardel.exe"
 check "uninstaller registered" test -f "$inst/uninstall.exe"
 check "lock.ico in the system directory is ours" cmp -s "$lock_ico" "$sys/lock.ico"
 check "accum.lsb in the system directory" test -f "$sys/accum.lsb"
+check "a stale log beside a new list is removed" test ! -e "$sys/accum.lsb-wal"
 schema=$(sqlite3 "$sys/accum.lsb" ".schema tab1")
 check "schema of tab1 (got: $schema)" test "$schema" = \
   "CREATE TABLE tab1 (ID INTEGER PRIMARY KEY AUTOINCREMENT, Foldername TEXT, Path TEXT, Handle INTEGER);"

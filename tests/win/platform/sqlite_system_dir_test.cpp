@@ -10,12 +10,14 @@ namespace {
 
 class SqliteSystemDir : public ::testing::Test {
  protected:
+  // Process ids come back under Wine: a file left by an interrupted run must not decide the test.
+  void SetUp() override { TearDown(); }
   void TearDown() override {
     ::DeleteFileW(win::widen(path_).c_str());
     ::DeleteFileW(win::widen(path_ + "-journal").c_str());
   }
   std::string path_ = win::FileSystemWin32().systemDirectory() + "\\qfv-test-" +
-                      std::to_string(::GetCurrentProcessId()) + ".lsb";
+                      std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(::GetTickCount64()) + ".lsb";
 };
 
 TEST_F(SqliteSystemDir, MissingStoreIsReportedAndNotCreated) {
