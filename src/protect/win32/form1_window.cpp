@@ -439,11 +439,6 @@ LRESULT Form1Window::onMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       break;
     case WM_CLOSE:
       return 0;  // only the Close button dismisses the window, and it only hides it
-    case WM_QUERYENDSESSION:
-      return TRUE;
-    case WM_ENDSESSION:
-      if (wparam) unload();
-      return 0;
     default:
       break;
   }

@@ -62,7 +62,7 @@ class Form1Window final : public Window, private protect::Form1View {
   // Creates the window hidden and runs its load handling. The window flow's factory for Form1.
   HWND create();
   protect::Form1& form() { return form_; }
-  // The unload handling (unlock all); runs once, also when the session's end reaches the window.
+  // The unload handling (unlock all), run by the application when the session ends; runs once.
   void unload() { form_.Form_Unload(); }
 
  private:
