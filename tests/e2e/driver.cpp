@@ -56,14 +56,7 @@ std::vector<HWND> topWindows(const std::wstring& cls, bool visibleOnly) {
 }
 
 HWND waitFor(const std::wstring& cls, const std::wstring& title, int ms) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-  do {
-    for (HWND h : topWindows(cls, true)) {
-      if (title == L"*" || windowText(h) == title) return h;
-    }
-    ::Sleep(50);
-  } while (std::chrono::steady_clock::now() < deadline);
-  return nullptr;
+  return testsupport::waitForWindow(cls.c_str(), title, 0, std::chrono::milliseconds(ms));
 }
 
 HWND findChildByText(HWND parent, const std::wstring& text) {

@@ -15,7 +15,7 @@ struct Found {
 };
 
 // Waits for a visible top-level window of the class (e.g. L"#32770" for message boxes) whose
-// title matches, in the given process (0: any process).
+// title matches ("*" matches any), in the given process (0: any process).
 inline HWND waitForWindow(const wchar_t* className, const std::wstring& title, DWORD processId,
                           std::chrono::milliseconds timeout = std::chrono::seconds(10)) {
   struct Search {
@@ -36,7 +36,7 @@ inline HWND waitForWindow(const wchar_t* className, const std::wstring& title, D
           ::GetWindowTextW(hwnd, text, 512);
           DWORD pid = 0;
           ::GetWindowThreadProcessId(hwnd, &pid);
-          if (::IsWindowVisible(hwnd) && lstrcmpiW(cls, s->className) == 0 && *s->title == text &&
+          if (::IsWindowVisible(hwnd) && lstrcmpiW(cls, s->className) == 0 && (*s->title == L"*" || *s->title == text) &&
               (s->pid == 0 || s->pid == pid)) {
             s->found = hwnd;
             return FALSE;
@@ -62,6 +62,29 @@ inline std::wstring windowText(HWND hwnd) {
 inline std::wstring messageBoxText(HWND box) {
   HWND label = ::GetDlgItem(box, 0xFFFF);
   return label ? windowText(label) : std::wstring();
+}
+
+// Clicks a control as a hand does: the pointer goes there (and is there, the X server moves it
+// asynchronously), then comes over the control, presses and releases; pending messages run.
+inline void clickButton(HWND button) {
+  RECT r{};
+  ::GetWindowRect(button, &r);
+  const POINT target{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  ::SetCursorPos(target.x, target.y);
+  for (int i = 0; i < 50; ++i) {
+    POINT at{};
+    ::GetCursorPos(&at);
+    if (at.x == target.x && at.y == target.y) break;
+    ::Sleep(10);
+  }
+  ::SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  ::SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  ::SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  MSG msg;
+  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
+  }
 }
 
 inline bool hasButton(HWND box, int id) { return ::GetDlgItem(box, id) != nullptr; }

@@ -124,19 +124,6 @@ class FakeFlow : public platform::WindowFlow {
   std::vector<std::pair<std::string, platform::WindowId>> events;
 };
 
-class FakeShell : public platform::Shell {
- public:
-  bool isUserAnAdmin() override { return admin; }
-  bool open(const std::string& target) override {
-    opened.push_back(target);
-    return true;
-  }
-  void folderChanged(const std::string&) override {}
-  std::string applicationDirectory() override { return "C:\\Program Files\\Quillmar"; }
-  bool admin = true;
-  std::vector<std::string> opened;
-};
-
 // Folders by exact path; a path that is not listed cannot be read.
 class FakeDirSource : public protect::DirSource {
  public:

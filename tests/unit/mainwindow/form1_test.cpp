@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "unit/mainwindow/form1_fakes.h"
+#include "support/fakes.h"
 #include "unit/protect/fake_file_system.h"
 
 namespace {
@@ -59,7 +60,7 @@ class Form1Test : public ::testing::Test {
   mainwindowtest::FakeView view;
   mainwindowtest::FakeStore store;
   protecttest::FakeFileSystem fs;
-  mainwindowtest::FakeShell shell;
+  testsupport::FakeShell shell;
   protect::LockEngine engine{fs, shell, store, fs.systemDir};
   mainwindowtest::FakeDirSource dirs;
   mainwindowtest::FakeDialogs dialogs;

@@ -26,15 +26,6 @@ std::vector<Child> children(HWND parent) {
   return out;
 }
 
-// As a user does: the pointer comes over the button, then presses and releases.
-void click(HWND button) {
-  ::SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-  ::SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-  ::SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-  MSG msg;
-  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
-}
-
 HWND childWithText(HWND parent, const wchar_t* text) {
   for (HWND c = ::GetWindow(parent, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
     if (testsupport::windowText(c) == text) return c;
@@ -96,7 +87,7 @@ TEST(AboutWindow, HomepageAndLinkOpenTheSiteCloseHidesAndNothingElseCloses) {
   HWND hwnd = about.hwnd();
   ::ShowWindow(hwnd, SW_SHOW);
 
-  click(childWithText(hwnd, L"Homepage"));
+  testsupport::clickButton(childWithText(hwnd, L"Homepage"));
   ::SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(app::AboutWindow::kLinkId, STN_CLICKED),
                  reinterpret_cast<LPARAM>(childWithText(hwnd, L"https://www.quillmar.example")));
   EXPECT_EQ(opened, (std::vector<std::string>{"https://www.quillmar.example/", "https://www.quillmar.example/"}));
@@ -107,7 +98,7 @@ TEST(AboutWindow, HomepageAndLinkOpenTheSiteCloseHidesAndNothingElseCloses) {
 
   RECT before{};
   ::GetWindowRect(hwnd, &before);
-  click(childWithText(hwnd, L"Close"));
+  testsupport::clickButton(childWithText(hwnd, L"Close"));
   EXPECT_FALSE(::IsWindowVisible(hwnd));
   EXPECT_TRUE(::IsWindow(hwnd)) << "hidden, not destroyed";
   ::ShowWindow(hwnd, SW_SHOW);

@@ -51,25 +51,10 @@ void press(UINT vk) {
   pump();
 }
 
-// A left click as the mouse gives it: the pointer moves over the button, then presses and
-// releases (the button clicks only while the pointer is over it).
+// A left click as the mouse gives it (the button clicks only while the pointer is over it).
 void click(HWND button) {
   ASSERT_NE(button, nullptr);
-  RECT r{};
-  ::GetWindowRect(button, &r);
-  const POINT target{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-  ::SetCursorPos(target.x, target.y);
-  // The pointer moves through the X server: wait until it is there, or the button's leave
-  // tracking may see it outside and, rightly, raise no Click.
-  for (int i = 0; i < 50; ++i) {
-    POINT at{};
-    ::GetCursorPos(&at);
-    if (at.x == target.x && at.y == target.y) break;
-    ::Sleep(10);
-  }
-  ::SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-  ::SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-  ::SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  testsupport::clickButton(button);
   pump();
 }
 

@@ -11,6 +11,7 @@
 
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/text_win32.h"
+#include "support/fakes.h"
 #include "support/temp_dir.h"
 #include "support/win32/screenshot.h"
 
@@ -35,18 +36,6 @@ class RecordingFlow : public platform::WindowFlow {
   bool isVisible(platform::WindowId) override { return false; }
   bool isCreated(platform::WindowId) override { return true; }
   std::vector<platform::WindowId> hidden;
-};
-
-class QuietShell : public platform::Shell {
- public:
-  bool isUserAnAdmin() override { return true; }
-  bool open(const std::string& target) override {
-    opened.push_back(target);
-    return true;
-  }
-  void folderChanged(const std::string&) override {}
-  std::string applicationDirectory() override { return {}; }
-  std::vector<std::string> opened;
 };
 
 void pump() {
@@ -148,7 +137,7 @@ class Form1WindowTest : public ::testing::Test {
 
   testsupport::TempDir temp;
   win::FileSystemWin32 fs;
-  QuietShell shell;
+  testsupport::FakeShell shell;
   RecordingDialogs dialogs;
   RecordingFlow flow;
   std::unique_ptr<protect::SqliteFolderStore> store;
