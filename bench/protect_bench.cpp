@@ -17,7 +17,7 @@ void IniEditMark(benchmark::State& state) {
   while (content.size() < static_cast<std::size_t>(state.range(0))) content += "Line=some text of a line\r\n";
   content = "[other]\r\n" + content + "[.ShellClassInfo]\r\nIconIndex=0\r\n";
   for (auto _ : state) {
-    auto text = INIwrite::editText(content, ".ShellClassInfo", "IconFile", "C:\\Windows\\system32\\lock.ico");
+    auto text = protect::INIwrite::editText(content, ".ShellClassInfo", "IconFile", "C:\\Windows\\system32\\lock.ico");
     benchmark::DoNotOptimize(text);
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(content.size()));
@@ -28,7 +28,7 @@ class StoreFile {
  public:
   explicit StoreFile(int rows) {
     testsupport::writeBytes(path(), "");
-    store::Database::openExisting(path()).execute(
+    core::Database::openExisting(path()).execute(
         "CREATE TABLE tab1 (ID INTEGER PRIMARY KEY AUTOINCREMENT, Foldername TEXT, Path TEXT, Handle INTEGER)");
     protect::SqliteFolderStore store(path());
     for (int i = 0; i < rows; ++i) store.addFolder("folder " + std::to_string(i), "C:\\Data\\folder " + std::to_string(i));

@@ -39,27 +39,27 @@ double median(std::vector<double> v) {
 int main(int argc, char** argv) {
   const int folders = argc > 1 ? std::atoi(argv[1]) : 1000;
   const int rounds = argc > 2 ? std::atoi(argv[2]) : 5;
-  win::FileSystemWin32 fs;
-  win::ShellWin32 shell;
+  platform::win32::FileSystemWin32 fs;
+  platform::win32::ShellWin32 shell;
   const std::string sysdir = fs.systemDirectory();
   // A third argument puts the store in another directory, to compare.
   const std::string database = protect::databasePathIn(argc > 3 ? std::string(argv[3]) : sysdir);
   const std::string aside = database + ".bench-aside";
-  const bool hadStore = ::MoveFileExW(win::widen(database).c_str(), win::widen(aside).c_str(), MOVEFILE_REPLACE_EXISTING);
+  const bool hadStore = ::MoveFileExW(platform::win32::widen(database).c_str(), platform::win32::widen(aside).c_str(), MOVEFILE_REPLACE_EXISTING);
   {
-    HANDLE h = ::CreateFileW(win::widen(database).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    HANDLE h = ::CreateFileW(platform::win32::widen(database).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
       std::printf("cannot create %s\n", database.c_str());
       return 1;
     }
     ::CloseHandle(h);
   }
-  store::Database::openExisting(database).execute(
+  core::Database::openExisting(database).execute(
       "CREATE TABLE tab1 (ID INTEGER PRIMARY KEY AUTOINCREMENT, Foldername TEXT, Path TEXT, Handle INTEGER)");
 
   wchar_t temp[MAX_PATH + 1] = {};
   std::wstring tempDir(temp, ::GetTempPathW(MAX_PATH + 1, temp));
-  const std::string root = win::narrow(tempDir) + "qfv-bench-" + std::to_string(::GetCurrentProcessId());
+  const std::string root = platform::win32::narrow(tempDir) + "qfv-bench-" + std::to_string(::GetCurrentProcessId());
   fs.createDirectory(root);
   protect::SqliteFolderStore store(database);
   std::vector<protect::ListRow> rows;
@@ -80,8 +80,8 @@ int main(int argc, char** argv) {
     for (const auto& row : rows) {
       handles.push_back(fs.openDirectory(row.path, 0));
       const std::string ini = row.path + "\\Desktop.ini";
-      INIwrite::WriteINIKey(fs, ini, ".ShellClassInfo", "IconFile", icon);
-      INIwrite::WriteINIKey(fs, ini, ".ShellClassInfo", "IconIndex", "0");
+      protect::INIwrite::WriteINIKey(fs, ini, ".ShellClassInfo", "IconFile", icon);
+      protect::INIwrite::WriteINIKey(fs, ini, ".ShellClassInfo", "IconIndex", "0");
       fs.setAttributes(row.path, platform::attr::kSystem);
     }
     lockFloor.push_back(msSince(start));
@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
     // What the records would cost in one connection and one transaction instead.
     start = Clock::now();
     {
-      auto db = store::Database::openExisting(database);
+      auto db = core::Database::openExisting(database);
       db.execute("begin");
       for (const auto& row : rows) db.execute(protect::sql::recordHandle(row.id, 4343));
       db.execute("commit");
@@ -149,10 +149,10 @@ int main(int argc, char** argv) {
 
   for (const auto& row : rows) {
     fs.deleteFile(row.path + "\\Desktop.ini");
-    ::RemoveDirectoryW(win::extendedPath(row.path).c_str());
+    ::RemoveDirectoryW(platform::win32::extendedPath(row.path).c_str());
   }
-  ::RemoveDirectoryW(win::extendedPath(root).c_str());
-  for (const char* suffix : {"", "-wal", "-shm"}) ::DeleteFileW(win::widen(database + suffix).c_str());
-  if (hadStore) ::MoveFileExW(win::widen(aside).c_str(), win::widen(database).c_str(), MOVEFILE_REPLACE_EXISTING);
+  ::RemoveDirectoryW(platform::win32::extendedPath(root).c_str());
+  for (const char* suffix : {"", "-wal", "-shm"}) ::DeleteFileW(platform::win32::widen(database + suffix).c_str());
+  if (hadStore) ::MoveFileExW(platform::win32::widen(aside).c_str(), platform::win32::widen(database).c_str(), MOVEFILE_REPLACE_EXISTING);
   return 0;
 }

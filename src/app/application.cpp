@@ -17,7 +17,7 @@ StartResult Application::startUp(bool anotherInstanceRunning) {
   p_.mainWindow.load();
   try {
     p_.mainWindow.reloadList();
-  } catch (const store::StoreError& e) {
+  } catch (const core::StoreError& e) {
     // Nothing at start-up handles a missing or broken folder list: report it and end.
     p_.dialogs.show(WindowId::frmTest, platform::errorMessage(e.number(), e.description()));
     return StartResult::Failed;

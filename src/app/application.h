@@ -15,7 +15,7 @@ class MainWindowPort {
  public:
   virtual ~MainWindowPort() = default;
   virtual void load() = 0;        // create it hidden and run its load
-  virtual void reloadList() = 0;  // lview_reload; throws store::StoreError
+  virtual void reloadList() = 0;  // lview_reload; throws core::StoreError
   virtual void lockAll() = 0;     // cmdlock_Click
   virtual void unload() = 0;      // unlock all, as at the session's end
 };

@@ -9,7 +9,7 @@
 #include "core/rounding.h"
 #include "core/text.h"
 
-namespace ModuleRegistry {
+namespace app::ModuleRegistry {
 namespace {
 
 using platform::RootKey;
@@ -128,4 +128,4 @@ std::uint32_t WriteRegValue(platform::Registry& registry, const std::string& hiv
   return static_cast<std::uint32_t>(registry.closeKey(key));
 }
 
-}  // namespace ModuleRegistry
+}  // namespace app::ModuleRegistry

@@ -7,9 +7,10 @@
 #include <string>
 #include <variant>
 
+#include "credentials/ports.h"
 #include "platform/registry.h"
 
-namespace ModuleRegistry {
+namespace app::ModuleRegistry {
 
 // The value as a caller gives it: text, a number or a Boolean; converted as the type letter asks.
 class RegValue {
@@ -43,4 +44,17 @@ std::uint32_t ResolveHive(platform::Registry& registry, const std::string& name)
 std::uint32_t WriteRegValue(platform::Registry& registry, const std::string& hive, const std::string& keyPath,
                             const std::string& valueName, const std::string& type, const RegValue& value);
 
-}  // namespace ModuleRegistry
+// The credential windows' registry writer: string values through WriteRegValue.
+class Writer final : public credentials::RegistryWriter {
+ public:
+  explicit Writer(platform::Registry& registry) : registry_(registry) {}
+  std::uint32_t writeString(const std::string& hive, const std::string& keyPath, const std::string& valueName,
+                            const std::string& value) override {
+    return WriteRegValue(registry_, hive, keyPath, valueName, "S", RegValue::text(value));
+  }
+
+ private:
+  platform::Registry& registry_;
+};
+
+}  // namespace app::ModuleRegistry

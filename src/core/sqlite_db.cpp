@@ -2,7 +2,7 @@
 
 #include <sqlite3.h>
 
-namespace store {
+namespace core {
 namespace {
 
 [[noreturn]] void throwFor(sqlite3* db, int rc) {
@@ -88,4 +88,4 @@ std::vector<Row> Database::query(const std::string& sql) {
 
 std::int64_t Database::lastInsertId() const { return sqlite3_last_insert_rowid(db_.get()); }
 
-}  // namespace store
+}  // namespace core

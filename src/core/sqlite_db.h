@@ -12,7 +12,7 @@
 struct sqlite3;
 struct sqlite3_stmt;
 
-namespace store {
+namespace core {
 
 class StoreError : public std::runtime_error {
  public:
@@ -75,4 +75,4 @@ class Database {
   std::unique_ptr<sqlite3, Close> db_;
 };
 
-}  // namespace store
+}  // namespace core

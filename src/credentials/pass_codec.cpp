@@ -1,6 +1,6 @@
 #include "credentials/pass_codec.h"
 
-namespace modpass {
+namespace credentials::modpass {
 namespace {
 constexpr std::string_view kKey = "tervolin";
 // Only the first seven letters take part; stored values depend on this cycle.
@@ -30,4 +30,4 @@ std::optional<std::string> PassCodec(std::string_view text, std::string_view mod
   return result;
 }
 
-}  // namespace modpass
+}  // namespace credentials::modpass

@@ -1,7 +1,5 @@
 #include "credentials/ports.h"
 
-#include "app/module_registry.h"
-
 namespace credentials {
 
 void writeAutostart(const Ports& ports) {
@@ -9,9 +7,8 @@ void writeAutostart(const Ports& ports) {
   const auto directory = ports.codePage.toAnsi(ports.shell.applicationDirectory());
   // A path the ANSI code page cannot spell would register a file that does not exist.
   if (!directory) return;
-  ModuleRegistry::WriteRegValue(ports.registry, "HKLM", "Software\\Microsoft\\Windows\\CurrentVersion\\Run",
-                                "QuillmarFolderVardel", "S",
-                                ModuleRegistry::RegValue::text(*directory + "\\QuillmarFolderVardel.exe"));
+  ports.registry.writeString("HKLM", "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "QuillmarFolderVardel",
+                             *directory + "\\QuillmarFolderVardel.exe");
 }
 
 void showError(const Ports& ports, platform::WindowId owner, const std::string& text) {

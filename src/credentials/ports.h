@@ -1,19 +1,30 @@
 #pragma once
 // What the credential windows talk to. Tests give fakes; the program gives the Win32 adapters.
+#include <cstdint>
+#include <string>
+
 #include "credentials/code_page.h"
 #include "platform/dialogs.h"
-#include "platform/registry.h"
 #include "platform/settings_store.h"
 #include "platform/shell.h"
 #include "platform/window_flow.h"
 
 namespace credentials {
 
+// Where the windows write the autostart value; the application hands its registry writer.
+class RegistryWriter {
+ public:
+  virtual ~RegistryWriter() = default;
+  // One string value under the named hive ("HKLM", ...). 0, or the failing call's error code.
+  virtual std::uint32_t writeString(const std::string& hive, const std::string& keyPath,
+                                    const std::string& valueName, const std::string& value) = 0;
+};
+
 struct Ports {
   platform::SettingsStore& settings;
   platform::Dialogs& dialogs;
   platform::WindowFlow& flow;
-  platform::Registry& registry;
+  RegistryWriter& registry;
   platform::Shell& shell;
   const CodePage& codePage;
 };

@@ -13,7 +13,7 @@ bool writeStored(platform::SettingsStore& store, const char* key, const std::str
 }
 
 std::optional<std::string> readDecoded(platform::SettingsStore& store, const char* key) {
-  return modpass::PassCodec(readStored(store, key), "decode");
+  return credentials::modpass::PassCodec(readStored(store, key), "decode");
 }
 
 Encoded encodeTyped(std::string_view utf8, const CodePage& codePage) {
@@ -26,9 +26,9 @@ Encoded encodeTyped(std::string_view utf8, const CodePage& codePage) {
     }
     ansi += *code;
     // The key letter depends on the position, so each character is tried where it stands.
-    if (!modpass::PassCodec(ansi, "encode")) return {"", std::string(character)};
+    if (!credentials::modpass::PassCodec(ansi, "encode")) return {"", std::string(character)};
   }
-  auto encoded = modpass::PassCodec(ansi, "encode");
+  auto encoded = credentials::modpass::PassCodec(ansi, "encode");
   return {encoded.value_or(""), ""};
 }
 

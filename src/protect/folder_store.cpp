@@ -7,11 +7,11 @@ namespace {
 
 // An ID is pasted into the statement as a number: anything else would change the statement.
 const std::string& checkedId(const std::string& id) {
-  if (!isDecimalId(id)) throw store::StoreError(SQLITE_MISUSE, "ID is not a decimal number: \"" + id + "\"");
+  if (!isDecimalId(id)) throw core::StoreError(SQLITE_MISUSE, "ID is not a decimal number: \"" + id + "\"");
   return id;
 }
 
-std::vector<HandleRow> pathsAndHandles(store::Database db, const std::string& statement) {
+std::vector<HandleRow> pathsAndHandles(core::Database db, const std::string& statement) {
   std::vector<HandleRow> out;
   for (auto& row : db.query(statement)) {
     out.push_back({row.at(0).value_or(std::string()), std::move(row.at(1))});
@@ -47,13 +47,13 @@ SqliteFolderStore::~SqliteFolderStore() {
   // to create. The switch also checkpoints the log and deletes it.
   try {
     logKeeper_->query("PRAGMA journal_mode=DELETE");
-  } catch (const store::StoreError&) {
+  } catch (const core::StoreError&) {
     // Left in write-ahead mode; the next run reads it as well.
   }
 }
 
-store::Database SqliteFolderStore::connect() {
-  auto db = store::Database::openExisting(path_);
+core::Database SqliteFolderStore::connect() {
+  auto db = core::Database::openExisting(path_);
   // Write-ahead log with normal syncing while the program runs: a commit is an append to the log
   // with no flush to disk, so recording a handle costs little. A statement that has completed
   // survives a crash of the program (its log frames are with the operating system), and a power
@@ -64,10 +64,10 @@ store::Database SqliteFolderStore::connect() {
     sqlite3_db_config(db.raw(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     return db;
   }
-  std::vector<store::Row> mode;
+  std::vector<core::Row> mode;
   try {
     mode = db.query("PRAGMA journal_mode=WAL");
-  } catch (const store::StoreError&) {
+  } catch (const core::StoreError&) {
     // A file this process may only read stays as it is; the statement itself reports real faults.
   }
   if (mode.empty() || mode[0].empty() || mode[0][0] != std::string("wal")) return db;
@@ -76,10 +76,10 @@ store::Database SqliteFolderStore::connect() {
   // operation would pay for a checkpoint with two flushes to disk. It runs no statements after
   // this one and holds no transaction, so it blocks neither writers nor checkpoints.
   try {
-    auto keeper = store::Database::openExisting(path_);
+    auto keeper = core::Database::openExisting(path_);
     keeper.query("PRAGMA user_version");
     logKeeper_.emplace(std::move(keeper));
-  } catch (const store::StoreError&) {
+  } catch (const core::StoreError&) {
     // Only slower without it.
   }
   return db;

@@ -1,7 +1,7 @@
 #pragma once
 // The folder table tab1 of accum.lsb: the six operations the main window and the lock engine use.
 // Every operation opens its own connection and closes it when it is done; every failure is a
-// store::StoreError with SQLite's number and description.
+// core::StoreError with SQLite's number and description.
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,7 +19,7 @@ struct FolderRow {  // from "select ID,Foldername,Path from tab1"
 
 struct HandleRow {  // from the two "select Path,Handle" statements
   std::string path;
-  store::Field handle;  // empty when none was recorded
+  core::Field handle;  // empty when none was recorded
 };
 
 class FolderStore {
@@ -66,9 +66,9 @@ class SqliteFolderStore final : public FolderStore {
   const std::string& path() const { return path_; }
 
  private:
-  store::Database connect();
+  core::Database connect();
   std::string path_;
-  std::optional<store::Database> logKeeper_;  // opened by the first operation, kept to the end
+  std::optional<core::Database> logKeeper_;  // opened by the first operation, kept to the end
 };
 
 }  // namespace protect

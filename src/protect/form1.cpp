@@ -16,7 +16,7 @@ using platform::WindowId;
 
 }  // namespace
 
-platform::Message storeErrorMessage(const store::StoreError& error) {
+platform::Message storeErrorMessage(const core::StoreError& error) {
   return {"Error " + std::to_string(error.number()) + ": " + error.description(), platform::kAppTitle,
           MsgButtons::Ok, MsgIcon::Error};
 }
@@ -81,7 +81,7 @@ void Form1::SheenButton1_Click() {
   // A failing store ends this command only: ending the program would drop every lock.
   try {
     add();
-  } catch (const store::StoreError& error) {
+  } catch (const core::StoreError& error) {
     p_.dialogs.show(WindowId::Form1, storeErrorMessage(error));
   }
 }

@@ -11,7 +11,7 @@
 #include "platform/window_flow.h"
 #include "protect/folder_store.h"
 #include "protect/lock_engine.h"
-#include "protect/main_window_dirs.h"
+#include "protect/form1_lists.h"
 
 namespace protect {
 
@@ -63,7 +63,7 @@ inline constexpr int kFolderPicture = 35;  // of the list's small-icon set, coun
 }  // namespace form1text
 
 // The message for a store failure inside a command the user started.
-platform::Message storeErrorMessage(const store::StoreError& error);
+platform::Message storeErrorMessage(const core::StoreError& error);
 
 class Form1 {
  public:

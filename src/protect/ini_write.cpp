@@ -6,7 +6,7 @@
 
 #include "core/text.h"
 
-namespace INIwrite {
+namespace protect::INIwrite {
 namespace {
 
 constexpr const char* kCrLf = "\r\n";
@@ -100,4 +100,4 @@ void WriteINIKey(platform::FileSystem& fs, const std::string& file, const std::s
   if (!fs.replaceFile(file, editText(content, section, key, value))) throw IniError("cannot write " + file);
 }
 
-}  // namespace INIwrite
+}  // namespace protect::INIwrite

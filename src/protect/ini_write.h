@@ -8,7 +8,7 @@
 
 #include "platform/file_system.h"
 
-namespace INIwrite {
+namespace protect::INIwrite {
 
 class IniError : public std::runtime_error {
  public:
@@ -24,4 +24,4 @@ std::string editText(const std::string& content, const std::string& section, con
 void WriteINIKey(platform::FileSystem& fs, const std::string& file, const std::string& section,
                  const std::string& key, const std::string& value);
 
-}  // namespace INIwrite
+}  // namespace protect::INIwrite

@@ -12,7 +12,7 @@ namespace {
 constexpr const char* kSection = ".ShellClassInfo";
 
 // A recorded Handle as a number; anything else (empty, text, fractions) names no handle.
-std::optional<platform::HandleValue> handleNumber(const store::Field& field) {
+std::optional<platform::HandleValue> handleNumber(const core::Field& field) {
   if (!field || !isDecimalId(*field) || field->size() > 19) return std::nullopt;
   try {
     return static_cast<platform::HandleValue>(std::stoll(*field));
@@ -61,10 +61,10 @@ void LockEngine::lockOne(const ListRow& row, std::optional<bool>& admin) {
   skipOnFailure([&] { copies_.keep(row.path, lockIconValue()); });
   bool written = false;
   skipOnFailure([&] {
-    INIwrite::WriteINIKey(fs_, ini, kSection, "IconFile", lockIconValue());
+    protect::INIwrite::WriteINIKey(fs_, ini, kSection, "IconFile", lockIconValue());
     written = true;
   });
-  skipOnFailure([&] { INIwrite::WriteINIKey(fs_, ini, kSection, "IconIndex", "0"); });
+  skipOnFailure([&] { protect::INIwrite::WriteINIKey(fs_, ini, kSection, "IconIndex", "0"); });
   if (written) marked_.insert(row.path);
   fs_.setAttributes(row.path, platform::attr::kSystem);
 }
@@ -83,7 +83,7 @@ ButtonStates LockEngine::unlockAll() {
   return {true, false};
 }
 
-void LockEngine::release(const std::string& path, const store::Field& handle, const std::string& id) {
+void LockEngine::release(const std::string& path, const core::Field& handle, const std::string& id) {
   releaseOne(path, handle, id);
   shell_.folderChanged(path);
 }
@@ -103,7 +103,7 @@ void LockEngine::notifyChanged(const std::vector<std::string>& folders) {
   }
 }
 
-void LockEngine::releaseOne(const std::string& path, const store::Field& handle, const std::string& id) {
+void LockEngine::releaseOne(const std::string& path, const core::Field& handle, const std::string& id) {
   // Only a value this process took for this folder is closed; a value from an earlier run, or
   // one already closed, may now belong to something else of ours.
   if (const auto value = handleNumber(handle)) {

@@ -47,7 +47,7 @@ class LockEngine {
   ButtonStates unlockAll();
   // Closes the handle this process holds for the folder, if the recorded value is one, and takes
   // the mark's Desktop.ini away (giving back the folder's own). id, when given, must match too.
-  void release(const std::string& path, const store::Field& handle, const std::string& id = {});
+  void release(const std::string& path, const core::Field& handle, const std::string& id = {});
 
   // The handles this process holds, by value: the row ID and path each was taken for.
   struct Held {
@@ -61,7 +61,7 @@ class LockEngine {
 
  private:
   void lockOne(const ListRow& row, std::optional<bool>& admin);
-  void releaseOne(const std::string& path, const store::Field& handle, const std::string& id);
+  void releaseOne(const std::string& path, const core::Field& handle, const std::string& id);
   // Tells the shell about changed folders: one notice for a directory where many changed.
   void notifyChanged(const std::vector<std::string>& folders);
 

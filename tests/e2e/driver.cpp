@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "platform/win32/text_win32.h"
+#include "support/win32/input.h"
 #include "support/win32/screenshot.h"
 #include "support/win32/ui_driver.h"
 
@@ -114,8 +115,8 @@ void clickAt(HWND target, int x, int y, bool twice) {
 // Presses a button with the space bar, as a keyboard user does. The mouse path of the buttons has
 // its own tests; under Wine a synthetic pointer races the buttons' leave tracking.
 void pressWithSpace(HWND button) {
-  ::PostMessageW(button, WM_KEYDOWN, VK_SPACE, 0x00390001);
-  ::PostMessageW(button, WM_KEYUP, VK_SPACE, 0xC0390001);
+  testsupport::postKey(button, VK_SPACE, false);
+  testsupport::postKey(button, VK_SPACE, true);
 }
 
 int fail(const char* what) {
@@ -161,7 +162,7 @@ int run(const std::vector<std::wstring>& a) {
     HWND box = waitFor(L"#32770", arg(1), timeout);
     if (!box) return fail("no message box");
     const std::wstring text = testsupport::messageBoxText(box);
-    std::printf("%s\n", win::narrow(text).c_str());
+    std::printf("%s\n", platform::win32::narrow(text).c_str());
     const int id = arg(2) == L"yes" ? IDYES : arg(2) == L"no" ? IDNO : IDOK;
     if (!testsupport::pressButton(box, id)) return fail("the message box lacks that button");
     if (a.size() > 3 && text != arg(3)) return fail("unexpected message text");
@@ -172,7 +173,7 @@ int run(const std::vector<std::wstring>& a) {
     HWND c = w ? ::GetDlgItem(w, num(2, 0)) : nullptr;
     if (!c) return fail("no such control");
     if (cmd == L"get-text") {
-      std::printf("%s\n", win::narrow(windowText(c)).c_str());
+      std::printf("%s\n", platform::win32::narrow(windowText(c)).c_str());
       return 0;
     }
     ::SendMessageW(c, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(arg(3).c_str()));
@@ -203,10 +204,10 @@ int run(const std::vector<std::wstring>& a) {
     info.cbSize = sizeof(info);
     ::GetGUIThreadInfo(::GetWindowThreadProcessId(w, nullptr), &info);
     HWND target = info.hwndFocus ? info.hwndFocus : w;
-    const auto vk = static_cast<WPARAM>(num(2, VK_RETURN));
-    ::PostMessageW(target, WM_KEYDOWN, vk, 1);
+    const auto vk = static_cast<UINT>(num(2, VK_RETURN));
+    testsupport::postKey(target, vk, false);
     if (vk == VK_RETURN || vk == VK_ESCAPE) ::PostMessageW(target, WM_CHAR, vk == VK_RETURN ? L'\r' : 27, 1);
-    ::PostMessageW(target, WM_KEYUP, vk, 0xC0000001);
+    testsupport::postKey(target, vk, true);
     return 0;
   }
   if (cmd == L"tray") {
@@ -218,8 +219,8 @@ int run(const std::vector<std::wstring>& a) {
   if (cmd == L"menu") {
     HWND menu = waitFor(L"#32768", L"*", timeout);
     if (!menu) return fail("no pop-up menu");
-    const auto letter = static_cast<WPARAM>(arg(1).empty() ? VK_ESCAPE : towupper(arg(1)[0]));
-    ::PostMessageW(menu, WM_KEYDOWN, letter, 1);
+    const auto letter = static_cast<UINT>(arg(1).empty() ? VK_ESCAPE : towupper(arg(1)[0]));
+    testsupport::postKey(menu, letter, false);
     ::PostMessageW(menu, WM_CHAR, towlower(static_cast<wint_t>(letter)), 1);
     return 0;
   }
@@ -234,7 +235,7 @@ int run(const std::vector<std::wstring>& a) {
   if (cmd == L"shot") {
     HWND w = waitFor(arg(1), L"*", timeout);
     if (!w) return fail("no such window");
-    return testsupport::saveScreenshot(w, win::narrow(arg(2))) ? 0 : fail("screenshot not saved");
+    return testsupport::saveScreenshot(w, platform::win32::narrow(arg(2))) ? 0 : fail("screenshot not saved");
   }
   if (cmd == L"alive") {
     HANDLE p = ::OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(num(1, 0)));
@@ -248,8 +249,8 @@ int run(const std::vector<std::wstring>& a) {
     HWND c = w ? ::GetDlgItem(w, num(2, 0)) : nullptr;
     if (!c) return fail("no such control");
     if (cmd == L"key-to") {
-      ::PostMessageW(c, WM_KEYDOWN, static_cast<WPARAM>(num(3, 0)), 1);
-      ::PostMessageW(c, WM_KEYUP, static_cast<WPARAM>(num(3, 0)), 0xC0000001);
+      testsupport::postKey(c, static_cast<UINT>(num(3, 0)), false);
+      testsupport::postKey(c, static_cast<UINT>(num(3, 0)), true);
       return 0;
     }
     if (cmd == L"click-id") {
@@ -283,7 +284,7 @@ int run(const std::vector<std::wstring>& a) {
           DWORD pid = 0;
           ::GetWindowThreadProcessId(hwnd, &pid);
           if (::IsWindowVisible(hwnd)) {
-            std::printf("%s | %s | %lu\n", win::narrow(name).c_str(), win::narrow(windowText(hwnd)).c_str(), pid);
+            std::printf("%s | %s | %lu\n", platform::win32::narrow(name).c_str(), platform::win32::narrow(windowText(hwnd)).c_str(), pid);
           }
           return TRUE;
         },

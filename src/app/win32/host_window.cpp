@@ -3,7 +3,7 @@
 #include "app/win32/tray.h"
 #include "resources/resource_ids.h"
 
-namespace app {
+namespace app::win32 {
 
 bool HostWindow::create() {
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
@@ -23,7 +23,7 @@ bool HostWindow::create() {
 }
 
 bool HostWindow::tryAddIcon() {
-  return mdlTray::AddTrayIcon(hwnd(), icon_, "Quillmar Folder Vardel", kTrayCallback);
+  return app::win32::mdlTray::AddTrayIcon(hwnd(), icon_, "Quillmar Folder Vardel", kTrayCallback);
 }
 
 void HostWindow::addIcon() {
@@ -89,4 +89,4 @@ LRESULT HostWindow::onMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   return Window::onMessage(message, wparam, lparam);
 }
 
-}  // namespace app
+}  // namespace app::win32

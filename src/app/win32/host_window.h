@@ -6,9 +6,9 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/window.h"
 
-namespace app {
+namespace app::win32 {
 
-class HostWindow final : public win::Window, public TrayPort {
+class HostWindow final : public platform::win32::Window, public TrayPort {
  public:
   static constexpr const wchar_t* kClassName = L"frmTest";
   static constexpr UINT kTrayCallback = 512;  // WM_MOUSEMOVE, as the icon was always registered
@@ -33,11 +33,11 @@ class HostWindow final : public win::Window, public TrayPort {
   bool tryAddIcon();
 
   Application* application_ = nullptr;
-  win::UniqueMenu menu_;
+  platform::win32::UniqueMenu menu_;
   HICON icon_ = nullptr;  // shared resource icon: not destroyed
   UINT taskbarCreated_ = 0;
   bool iconWanted_ = false;
   int retriesLeft_ = 0;
 };
 
-}  // namespace app
+}  // namespace app::win32

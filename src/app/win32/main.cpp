@@ -2,7 +2,8 @@
 #include <commctrl.h>
 
 #include "app/application.h"
-#include "app/win32/about_window.h"
+#include "app/module_registry.h"
+#include "app/win32/splash_window.h"
 #include "app/win32/host_window.h"
 #include "credentials/win32/system_code_page.h"
 #include "credentials/win32/views.h"
@@ -48,7 +49,7 @@ double g_lockSeconds = 0;
 // The shell's view of the main window: created hidden at start-up, never destroyed.
 class MainWindow final : public app::MainWindowPort {
  public:
-  explicit MainWindow(win::Form1Window& window) : window_(window) {}
+  explicit MainWindow(protect::win32::Form1Window& window) : window_(window) {}
   void load() override { window_.create(); }
   void reloadList() override { window_.form().lview_reload(); }
   void lockAll() override {
@@ -64,7 +65,7 @@ class MainWindow final : public app::MainWindowPort {
   void unload() override { window_.unload(); }
 
  private:
-  win::Form1Window& window_;
+  protect::win32::Form1Window& window_;
 };
 
 }  // namespace
@@ -74,30 +75,31 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   ::InitCommonControlsEx(&controls);
 
   // One program per session: the first start owns the name until it ends.
-  win::UniqueHandle instance(::CreateMutexW(nullptr, FALSE, L"Local\\QuillmarFolderVardel"));
+  platform::win32::UniqueHandle instance(::CreateMutexW(nullptr, FALSE, L"Local\\QuillmarFolderVardel"));
   const bool anotherInstance = instance && ::GetLastError() == ERROR_ALREADY_EXISTS;
 
-  win::FileSystemWin32 fileSystem;
-  win::ShellWin32 shell;
-  win::SettingsStoreWin32 settings;
-  win::RegistryWin32 registry;
-  win::WindowFlowWin32 flow;
-  win::DialogsWin32 dialogs([&flow](WindowId id) { return flow.handle(id); });
+  platform::win32::FileSystemWin32 fileSystem;
+  platform::win32::ShellWin32 shell;
+  platform::win32::SettingsStoreWin32 settings;
+  platform::win32::RegistryWin32 registry;
+  platform::win32::WindowFlowWin32 flow;
+  platform::win32::DialogsWin32 dialogs([&flow](WindowId id) { return flow.handle(id); });
 
-  app::HostWindow host;
+  app::win32::HostWindow host;
   if (!host.create()) return 1;
 
   const std::string systemDirectory = fileSystem.systemDirectory();
   protect::SqliteFolderStore store(protect::databasePathIn(systemDirectory));
   protect::LockEngine engine(fileSystem, shell, store, systemDirectory);
-  win::Form1Window form1({store, engine, dialogs, flow, shell});
+  protect::win32::Form1Window form1({store, engine, dialogs, flow, shell});
   flow.registerWindow(WindowId::Form1, [&form1] { return form1.hwnd() ? form1.hwnd() : form1.create(); });
 
-  credentials::SystemCodePage codePage;
-  credentials::view::CredentialWindows credentialWindows({settings, dialogs, flow, registry, shell, codePage});
+  credentials::win32::SystemCodePage codePage;
+  app::ModuleRegistry::Writer registryWriter(registry);
+  credentials::win32::CredentialWindows credentialWindows({settings, dialogs, flow, registryWriter, shell, codePage});
   credentialWindows.registerWith(flow);
 
-  app::AboutWindow about([&shell](const char* url) { shell.open(url); });
+  app::win32::SplashWindow about([&shell](const char* url) { shell.open(url); });
   flow.registerWindow(WindowId::frmSplash, [&about] { return about.create() ? about.hwnd() : nullptr; });
 
   MainWindow mainWindow(form1);
@@ -116,5 +118,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     }
   }
 #endif
-  return win::runMessageLoop();
+  return platform::win32::runMessageLoop();
 }

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-namespace mdlTray {
+namespace app::win32::mdlTray {
 namespace {
 NOTIFYICONDATAA g_record{};
 }
@@ -27,4 +27,4 @@ bool AddTrayIcon(HWND hwnd, HICON icon, const std::string& tip, UINT callbackMes
 
 const NOTIFYICONDATAA& record() { return g_record; }
 
-}  // namespace mdlTray
+}  // namespace app::win32::mdlTray

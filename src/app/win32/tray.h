@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace mdlTray {
+namespace app::win32::mdlTray {
 
 // Adds the icon (NIM_ADD). False when the shell refused it, as it does before the taskbar exists.
 bool AddTrayIcon(HWND hwnd, HICON icon, const std::string& tip, UINT callbackMessage);
@@ -13,4 +13,4 @@ bool AddTrayIcon(HWND hwnd, HICON icon, const std::string& tip, UINT callbackMes
 // The record as last filled, for tests.
 const NOTIFYICONDATAA& record();
 
-}  // namespace mdlTray
+}  // namespace app::win32::mdlTray

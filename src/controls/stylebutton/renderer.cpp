@@ -3,8 +3,9 @@
 #include <algorithm>
 
 #include "core/rounding.h"
+#include "gfx/text.h"
 
-namespace stylebutton {
+namespace controls::stylebutton {
 
 namespace {
 int half(int v) { return static_cast<int>(core::roundHalfEven(v / 2.0)); }
@@ -12,29 +13,45 @@ int half(int v) { return static_cast<int>(core::roundHalfEven(v / 2.0)); }
 
 CaptionLayout layoutCaption(int w, int h, gfx::Rect measured, int captionAlign, int iconMargin, bool rightToLeft,
                             unsigned currentFormat) {
+  using enum gfx::TextFlags;
   const int l = measured.left, t = measured.top, r = measured.right, b = measured.bottom, m = iconMargin;
   CaptionLayout out{{4, 4, w - 4, h - 4}, currentFormat};
   switch (captionAlign) {
-    case 0: out = {{half(w - r - l), half(h - b - t) + 3, half(w + r - l), half(h + b - t)}, 21}; break;
-    case 1: out = {{m, half(h - b - t) + 3, r + m, half(h + b - t)}, 20}; break;
-    case 2: out = {{w - r - l - m, half(h - b - t) + 3, w - l - m, half(h + b - t)}, 22}; break;
-    case 3: out = {{half(w - r - l), half(m), half(w + r - l), half(m) + (b - t)}, 17}; break;
-    case 4: out = {{half(w - r - l), h - (b - t) - half(m), half(w + r - l), h - half(m)}, 25}; break;
-    default: break;
+    case kAlignCenter:
+      out = {{half(w - r - l), half(h - b - t) + 3, half(w + r - l), half(h + b - t)},
+             kTextCenter | kTextVCenter | kTextWordBreak};
+      break;
+    case kAlignLeft:
+      out = {{m, half(h - b - t) + 3, r + m, half(h + b - t)}, kTextVCenter | kTextWordBreak};
+      break;
+    case kAlignRight:
+      out = {{w - r - l - m, half(h - b - t) + 3, w - l - m, half(h + b - t)},
+             kTextRight | kTextVCenter | kTextWordBreak};
+      break;
+    case kAlignTop:
+      out = {{half(w - r - l), half(m), half(w + r - l), half(m) + (b - t)}, kTextCenter | kTextWordBreak};
+      break;
+    case kAlignBottom:
+      out = {{half(w - r - l), h - (b - t) - half(m), half(w + r - l), h - half(m)},
+             kTextCenter | kTextBottom | kTextWordBreak};
+      break;
+    default:
+      break;
   }
-  if (rightToLeft) out.format += 0x20000;
+  // Added, not or-ed: an unknown alignment keeps the format, which may carry the flag already.
+  if (rightToLeft) out.format += kTextRtlReading;
   return out;
 }
 
 gfx::Region windowRegion(int style, int w, int h) {
   switch (style) {
-    case 5:
-    case 7:
+    case kGradientFrame:
+    case kShadedBevel:
       return gfx::Region::polygon({{0, 1}, {1, 0}, {w - 1, 0}, {w, 1}, {w, h - 2}, {w - 2, h}, {2, h}, {0, h - 2}});
-    case 8:
-    case 9:
+    case kShadedOutline:
+    case kSplitGloss:
       return gfx::Region::polygon({{0, 2}, {2, 0}, {w - 3, 0}, {w, 3}, {w, h - 3}, {w - 3, h}, {4, h}, {0, h - 4}});
-    case 10:
+    case kPixelSkin:
       return gfx::Region::roundRect({0, 0, w + 1, h + 1}, 18, 18);
     default:
       return gfx::Region::rectangle({0, 0, w, h});
@@ -43,11 +60,11 @@ gfx::Region windowRegion(int style, int w, int h) {
 
 gfx::Point iconPosition(int iconAlign, int w, int h, int s, int m) {
   switch (iconAlign) {
-    case 0: return {half(w - s), half(h - s)};
-    case 1: return {m, half(h - s)};
-    case 2: return {w - s - m, half(h - s)};
-    case 3: return {half(w - s), m};
-    case 4: return {half(w - s), h - s - m};
+    case kAlignCenter: return {half(w - s), half(h - s)};
+    case kAlignLeft: return {m, half(h - s)};
+    case kAlignRight: return {w - s - m, half(h - s)};
+    case kAlignTop: return {half(w - s), m};
+    case kAlignBottom: return {half(w - s), h - s - m};
     default: return {0, 0};
   }
 }
@@ -102,4 +119,4 @@ void transparentBlit(gfx::Surface& s, int x, int y, int w, int h, const Picture&
   }
 }
 
-}  // namespace stylebutton
+}  // namespace controls::stylebutton

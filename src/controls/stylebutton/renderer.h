@@ -2,34 +2,32 @@
 // The pure parts of the repaint: caption layout, window shape, icon placement and the icon
 // renderers. Each is a function of its arguments, so every pixel rule is tested natively.
 #include <cstdint>
-#include <memory>
 #include <string>
 
+#include "controls/common/picture.h"
+#include "controls/stylebutton/properties.h"
 #include "gfx/image.h"
 #include "gfx/region.h"
 #include "gfx/surface.h"
 
-namespace stylebutton {
+namespace controls::stylebutton {
 
-// A picture property: where it came from (what the settings store) and its pixels.
-struct Picture {
-  std::string source;
-  std::shared_ptr<const gfx::Image> image;
-  bool isIcon = true;  // an icon is drawn at its own size; a bitmap is used as it is
-  bool empty() const { return !image; }
-};
+using common::Picture;
 
 struct CaptionLayout {
   gfx::Rect rect;
   unsigned format;
 };
 // measured: the caption measured in (4, 4, W - 4, H - 4) with word break (left and top stay 4).
-// An unknown alignment keeps (4, 4, W - 4, H - 4) and the current format.
+// captionAlign: an AlignValue; an unknown one keeps (4, 4, W - 4, H - 4) and the current format.
+// The format is gfx::TextFlags.
 CaptionLayout layoutCaption(int w, int h, gfx::Rect measured, int captionAlign, int iconMargin, bool rightToLeft,
                             unsigned currentFormat);
 
+// style: a StyleValue.
 gfx::Region windowRegion(int style, int w, int h);
 
+// iconAlign: an AlignValue; an unknown one puts the icon at (0, 0).
 gfx::Point iconPosition(int iconAlign, int w, int h, int iconSize, int iconMargin);
 
 // Gray of the gray-icon renderer: the listed exact grays stay, anything else becomes
@@ -50,4 +48,4 @@ struct BlitOptions {
 };
 void transparentBlit(gfx::Surface& s, int x, int y, int w, int h, const Picture& picture, const BlitOptions& options);
 
-}  // namespace stylebutton
+}  // namespace controls::stylebutton

@@ -1,69 +1,38 @@
 #pragma once
-// The StyleButton control without its window: properties, stored settings, input state machine
-// and repaint. The window (or a test) is its host and feeds it the container's notifications.
+// The StyleButton control without its window. The window (or a test) is its host and feeds it the
+// container's notifications. The class is written in three parts: properties.cpp (the property
+// table, new instance, load, store and the setters), input.cpp (notifications and the input
+// state machine) and pipeline.cpp (resize step and repaint); the painters are in styles/.
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "controls/stylebutton/property_bag.h"
+#include "controls/common/host.h"
+#include "controls/common/property_bag.h"
+#include "controls/stylebutton/properties.h"
 #include "controls/stylebutton/renderer.h"
 #include "gfx/region.h"
 #include "gfx/surface.h"
 #include "gfx/text.h"
 
-namespace stylebutton {
+namespace controls::stylebutton {
 
-enum ButtonStateValue : int {
-  kStateNormal = 1, kStateHot = 2, kStatePressed = 3, kStateDisabled = 4, kStateDefaulted = 5,
-};
+using common::Event;
+using common::FontSpec;
+using common::formatFont;
+using common::parseFont;
+using common::Picture;
+using common::parseBoolean;
+using common::parseInteger;
+using common::PropertyBag;
 
-enum class Event { Click, MouseEnter, MouseLeave };
-
-struct FontSpec {
-  std::string face = "Verdana";
-  double size = 8.25;  // points
-  bool bold = false, italic = false, underline = false, strikeout = false;
-  friend bool operator==(const FontSpec&, const FontSpec&) = default;
-};
-// Stored as "face,size" followed by any of ",bold", ",italic", ",underline", ",strikeout".
-std::string formatFont(const FontSpec& font);
-std::optional<FontSpec> parseFont(std::string_view text);
-
-// What the control needs from its window and container.
-class ButtonHost {
+// What the control needs from its window and container besides what every control needs.
+class ButtonHost : public common::ControlHost {
  public:
-  virtual ~ButtonHost() = default;
-  virtual void propertyChanged(std::string_view name) = 0;
-  virtual bool userMode() const = 0;  // false in a form designer
   virtual bool displayAsDefault() const = 0;
   virtual std::string containerToolTip() const = 0;
   virtual void setContainerToolTip(const std::string& text) = 0;
-  virtual gfx::Colour systemColour(int index) const = 0;
-
-  virtual int width() const = 0;  // client size in pixels
-  virtual int height() const = 0;
-  virtual void setSize(int w, int h) = 0;
-  virtual void setWindowEnabled(bool enabled) = 0;
-  virtual void setMousePointer(int pointer) = 0;
-  virtual void setFont(const FontSpec& font) = 0;
-  virtual FontSpec font() const = 0;
-  virtual void setWindowRegion(const gfx::Region& region) = 0;
-  virtual std::optional<Picture> loadPicture(std::string_view source) = 0;
-
-  // The surface of the next repaint, w x h; null when there is none. endPaint shows it.
-  virtual gfx::Surface* beginPaint(int w, int h) = 0;
-  virtual void endPaint() = 0;
-  virtual gfx::TextRenderer& text() = 0;
-
-  virtual bool findTrackingFunction() = 0;
-  virtual void installHook() = 0;
-  virtual void removeHook() = 0;
-  virtual void armLeaveTracking() = 0;
-  virtual void processPendingMessages() = 0;
-  virtual void moveFocus(bool backwards) = 0;
-  virtual int shellOpen(std::string_view link) = 0;
-  virtual void raise(Event event) = 0;
 };
 
 class StyleButton {
@@ -85,6 +54,8 @@ class StyleButton {
   void lostFocus();
   void ambientChanged(std::string_view name);
   void accessKey();
+  // button: the container's mouse-button number (common::MouseButton); key: a virtual-key number
+  // (common::Key names the ones the control reacts to).
   void mouseDown(int button);
   void mouseUp(int button);
   void click();
@@ -104,62 +75,63 @@ class StyleButton {
   static std::string version() { return "3.6.2"; }
   int openLink(std::string_view link) { return host_.shellOpen(link); }
 
-  // Properties.
-  int style() const { return style_; }
+  // Properties (StyleValue, AlignValue, ... in properties.h); what each starts as, is stored as
+  // and does when set is the table in properties.cpp.
+  int style() const { return props_.style; }
   void setStyle(int v);
-  const std::string& caption() const { return caption_; }
+  const std::string& caption() const { return props_.caption; }
   void setCaption(std::string v);
-  const Picture& icon() const { return icon_; }
+  const Picture& icon() const { return props_.icon; }
   void setIcon(Picture v);
-  int iconAlign() const { return iconAlign_; }
+  int iconAlign() const { return props_.iconAlign; }
   void setIconAlign(int v);
-  std::int16_t iconSize() const { return iconSize_; }
+  std::int16_t iconSize() const { return props_.iconSize; }
   void setIconSize(std::int16_t v);
-  int captionAlign() const { return captionAlign_; }
+  int captionAlign() const { return props_.captionAlign; }
   void setCaptionAlign(int v);
-  int nonThemeStyle() const { return nonThemeStyle_; }
+  int nonThemeStyle() const { return props_.nonThemeStyle; }
   void setNonThemeStyle(int v);
-  bool enabled() const { return enabled_; }
+  bool enabled() const { return props_.enabled; }
   void setEnabled(bool v);
-  bool showFocus() const { return showFocus_; }
+  bool showFocus() const { return props_.showFocus; }
   void setShowFocus(bool v);
-  bool useCustomColors() const { return useCustomColors_; }
+  bool useCustomColors() const { return props_.useCustomColors; }
   void setUseCustomColors(bool v);
-  gfx::Colour backColor() const { return backColor_; }
+  gfx::Colour backColor() const { return props_.backColor; }
   void setBackColor(gfx::Colour v);
-  gfx::Colour highlightColor() const { return highlightColor_; }
+  gfx::Colour highlightColor() const { return props_.highlightColor; }
   void setHighlightColor(gfx::Colour v);
-  gfx::Colour fontColor() const { return fontColor_; }
+  gfx::Colour fontColor() const { return props_.fontColor; }
   void setFontColor(gfx::Colour v);
-  gfx::Colour fontHighlightColor() const { return fontHighlightColor_; }
+  gfx::Colour fontHighlightColor() const { return props_.fontHighlightColor; }
   void setFontHighlightColor(gfx::Colour v);
-  const std::string& toolTipText() const { return toolTipText_; }
+  const std::string& toolTipText() const { return props_.toolTipText; }
   void setToolTipText(std::string v);
-  const std::string& toolTipTitle() const { return toolTipTitle_; }
+  const std::string& toolTipTitle() const { return props_.toolTipTitle; }
   void setToolTipTitle(std::string v);
-  int toolTipIcon() const { return toolTipIcon_; }
+  int toolTipIcon() const { return props_.toolTipIcon; }
   void setToolTipIcon(int v);
-  int toolTipType() const { return toolTipType_; }
+  int toolTipType() const { return props_.toolTipType; }
   void setToolTipType(int v);
-  gfx::Colour toolTipBackColor() const { return toolTipBackColor_; }
+  gfx::Colour toolTipBackColor() const { return props_.toolTipBackColor; }
   void setToolTipBackColor(gfx::Colour v);
-  gfx::Colour toolTipForeColor() const { return toolTipForeColor_; }
+  gfx::Colour toolTipForeColor() const { return props_.toolTipForeColor; }
   void setToolTipForeColor(gfx::Colour v);
-  const FontSpec& font() const { return font_; }
+  const FontSpec& font() const { return props_.font; }
   void setFont(FontSpec v);
-  int buttonType() const { return buttonType_; }
+  int buttonType() const { return props_.buttonType; }
   void setButtonType(int v);
-  std::int16_t mousePointer() const { return mousePointer_; }
+  std::int16_t mousePointer() const { return props_.mousePointer; }
   void setMousePointer(std::int16_t v);
-  bool value() const { return value_; }
+  bool value() const { return props_.value; }
   void setValue(bool v);
-  gfx::Colour maskColor() const { return maskColor_; }
+  gfx::Colour maskColor() const { return props_.maskColor; }
   void setMaskColor(gfx::Colour v);
-  bool useMaskColor() const { return useMaskColor_; }
+  bool useMaskColor() const { return props_.useMaskColor; }
   void setUseMaskColor(bool v);
-  bool roundedBordersByTheme() const { return roundedBordersByTheme_; }
+  bool roundedBordersByTheme() const { return props_.roundedBordersByTheme; }
   void setRoundedBordersByTheme(bool v);
-  bool rightToLeft() const { return rightToLeft_; }
+  bool rightToLeft() const { return props_.rightToLeft; }
   void setRightToLeft(bool v);
 
   // Runtime state.
@@ -183,34 +155,16 @@ class StyleButton {
   void drawCaption(gfx::Surface& s);
   void clickHandling();
   void armTracking();
-  void resizeAndRepaint();
+  // Stores a property's value and does what its row's setter column says (properties.cpp).
+  template <auto Member, class V>
+  void set(V&& value);
+  void afterSet(SetterEffect effect);
+  void handToHost(SetterEffect effect);
   gfx::Colour sys(int index) const { return host_.systemColour(index); }
 
   ButtonHost& host_;
 
-  int style_ = 0;
-  std::string caption_;
-  Picture icon_;
-  int iconAlign_ = 1;
-  std::int16_t iconSize_ = 16;
-  int captionAlign_ = 0;
-  int nonThemeStyle_ = 0;
-  bool enabled_ = true;
-  bool showFocus_ = false;
-  bool useCustomColors_ = false;
-  gfx::Colour backColor_ = 0, highlightColor_ = 0, fontColor_ = 0, fontHighlightColor_ = 0;
-  std::string toolTipText_, toolTipTitle_;
-  int toolTipIcon_ = 0;
-  int toolTipType_ = 1;
-  gfx::Colour toolTipBackColor_ = 0, toolTipForeColor_ = 0;
-  FontSpec font_;
-  int buttonType_ = 0;
-  std::int16_t mousePointer_ = 0;
-  bool value_ = false;
-  gfx::Colour maskColor_ = 0;
-  bool useMaskColor_ = false;
-  bool roundedBordersByTheme_ = false;
-  bool rightToLeft_ = false;
+  Properties props_;  // the New values until initNew or load
 
   int buttonState_ = 0;
   bool hasFocus_ = false;
@@ -220,10 +174,10 @@ class StyleButton {
   int iconMargin_ = 4;
   gfx::Rect clientRect_{};
   gfx::Rect captionRect_{};
-  unsigned captionFormat_ = 17;
+  unsigned captionFormat_ = gfx::kTextCenter | gfx::kTextWordBreak;
   bool trackingAvailable_ = false;
   bool hookInstalled_ = false;
   gfx::Colour background_;  // the surface's current background colour
 };
 
-}  // namespace stylebutton
+}  // namespace controls::stylebutton

@@ -1,32 +1,22 @@
 #pragma once
-// The thin Win32 side of a credential window: builds the controls from a layout table, paints
-// the background picture, copies the form's fields in and out around each command and lets the
-// window see each character before the focused control does.
+// The thin Win32 side of the credential windows: the window from its layout table on the
+// painted background, the form's fields copied in before each command and out after it, and
+// each character seen by the form before the focused control does.
 #include <windows.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
-#include "platform/win32/handles.h"
-#include "platform/win32/window.h"
+#include "credentials/forms.h"
+#include "platform/win32/form_window.h"
 
-namespace credentials::view {
-
-enum class Kind { Picture, Heading, Label, Masked, Combo, Button };
-
-struct Control {
-  int id;
-  Kind kind;
-  int x, y, width, height;
-  const char* text;  // UTF-8; a button's caption
-};
+namespace credentials::win32 {
 
 // Control ids, shared by the four windows.
 enum : int {
   kImage1 = 101,
   kLabel1 = 111,
-  kLabel2,
+  kLabel2,  // the heading
   kLabel3,
   kLabel4,
   kLabel5,
@@ -39,48 +29,92 @@ enum : int {
   kStyleButton3,
 };
 
-class FormView : public win::Window {
- public:
-  struct Layout {
-    const wchar_t* className;
-    const wchar_t* title;  // never displayed (no title bar); read by screen readers
-    int clientWidth;
-    int clientHeight;
-    std::vector<Control> layout;  // focusable controls in focus order
-    int firstFocus;
-  };
-  explicit FormView(Layout desc) : spec_(std::move(desc)) {}
+struct Layout {
+  const wchar_t* className;
+  const wchar_t* title;  // never displayed (no title bar); read by screen readers
+  int clientWidth;
+  int clientHeight;
+  std::vector<platform::win32::Child> children;  // focusable controls in focus order
+  int firstFocus;
+};
 
+class FormView : public platform::win32::FormWindow {
+ public:
+  explicit FormView(Layout layout);
   // Creates the window hidden, runs the form's creation steps and returns it. Once only.
   HWND create();
-  HWND control(int id) const;
 
  protected:
   virtual void load() = 0;                      // the form's creation steps
   virtual void pull() = 0;                      // controls -> form fields
   virtual void push() = 0;                      // form fields -> controls
-  virtual void command(int id) = 0;             // a button was clicked
   virtual bool keyPress(int) { return false; }  // true: the key is used up
+  void fillCombo(const std::vector<std::string>& items);
 
-  std::string text(int id) const;
-  void setText(int id, const std::string& utf8);
-
+  HWND createChild(const platform::win32::Child& child) override;
+  HFONT fontFor(const platform::win32::Child& child) override;
+  COLORREF textColour(HWND child) override;
   LRESULT onMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
   static LRESULT CALLBACK keyPreview(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
                                      DWORD_PTR self);
-  void createControl(const Control& c);
-  HBRUSH backgroundFor(HWND child, HDC dc);
-  void runCommand(int id);
+  void previewKeysOf(HWND child);
 
-  Layout spec_;
-  std::map<int, HWND> controls_;
-  win::UniqueBitmap background_;
-  win::UniqueBrush backgroundBrush_;
-  win::UniqueFont labelFont_;
-  win::UniqueFont headingFont_;
-  HWND lastFocus_ = nullptr;
+  Layout layout_;
+  platform::win32::UniqueFont labelFont_;
+  platform::win32::UniqueFont headingFont_;
 };
 
-}  // namespace credentials::view
+// How one credential window's controls meet its form.
+template <typename Form>
+struct Binding {
+  struct Field {
+    int id;
+    std::string Form::*member;
+    bool typed;  // the user types into it: read back before each command
+  };
+  std::vector<Field> fields;  // shown in this order
+  std::vector<std::pair<int, void (Form::*)()>> commands;
+  void (Form::*keyPress)(int) = nullptr;  // sees each character first; Enter is then used up
+  std::vector<std::string> Form::*comboItems = nullptr;  // Combo1's list, filled at creation
+};
+
+template <typename Form>
+class CredentialView final : public FormView {
+ public:
+  CredentialView(const Ports& ports, Layout layout, Binding<Form> binding)
+      : FormView(std::move(layout)), form(ports), binding_(std::move(binding)) {
+    for (const auto& [id, handler] : binding_.commands) {
+      onClick(id, [this, handler = handler] {
+        pull();
+        (form.*handler)();
+        push();
+      });
+    }
+  }
+  Form form;
+
+ protected:
+  void load() override {
+    form.Form_Load();
+    if (binding_.comboItems) fillCombo(form.*binding_.comboItems);
+  }
+  void pull() override {
+    for (const auto& field : binding_.fields)
+      if (field.typed) form.*field.member = text(field.id);
+  }
+  void push() override {
+    for (const auto& field : binding_.fields) setText(field.id, form.*field.member);
+  }
+  bool keyPress(int key) override {
+    if (!binding_.keyPress) return false;
+    (form.*binding_.keyPress)(key);
+    return key == kEnterKey;
+  }
+
+ private:
+  Binding<Form> binding_;
+};
+
+}  // namespace credentials::win32

@@ -4,10 +4,10 @@
 
 #include "platform/win32/text_win32.h"
 
-namespace credentials {
+namespace credentials::win32 {
 
 std::optional<std::string> SystemCodePage::toAnsi(std::string_view utf8) const {
-  const std::wstring wide = win::widen(utf8);
+  const std::wstring wide = platform::win32::widen(utf8);
   if (wide.empty()) return std::string();
   const int size = static_cast<int>(wide.size());
   BOOL usedDefault = FALSE;
@@ -21,6 +21,6 @@ std::optional<std::string> SystemCodePage::toAnsi(std::string_view utf8) const {
   return out;
 }
 
-std::string SystemCodePage::toUtf8(std::string_view ansi) const { return win::ansiToUtf8(ansi); }
+std::string SystemCodePage::toUtf8(std::string_view ansi) const { return platform::win32::ansiToUtf8(ansi); }
 
-}  // namespace credentials
+}  // namespace credentials::win32

@@ -1,7 +1,7 @@
 #pragma once
 #include "credentials/code_page.h"
 
-namespace credentials {
+namespace credentials::win32 {
 
 // The system's ANSI code page (CP_ACP), the one values of earlier installs were stored in.
 class SystemCodePage final : public CodePage {
@@ -10,4 +10,4 @@ class SystemCodePage final : public CodePage {
   std::string toUtf8(std::string_view ansi) const override;
 };
 
-}  // namespace credentials
+}  // namespace credentials::win32

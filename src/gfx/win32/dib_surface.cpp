@@ -3,15 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "core/text.h"
+#include "platform/win32/gdi.h"
+#include "platform/win32/text_win32.h"
 
 namespace gfx::win32 {
 
 namespace {
-std::wstring wide(std::string_view utf8) {
-  const std::u16string u = core::utf8ToUtf16(utf8);
-  return std::wstring(u.begin(), u.end());
-}
+using platform::win32::widen;
 RECT toRect(Rect r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 }  // namespace
 
@@ -22,20 +20,13 @@ bool DibSurface::resize(int width, int height) {
     dc_.reset(::CreateCompatibleDC(nullptr));
     if (!dc_) return false;
   }
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down: row 0 first
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  win::UniqueBitmap bitmap(::CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!bitmap || !bits) return false;
+  std::uint32_t* bits = nullptr;
+  platform::win32::UniqueBitmap bitmap = platform::win32::createDib(dc_.get(), width, height, bits);
+  if (!bitmap) return false;
   selected_.reset();  // the old bitmap leaves the DC before it is deleted
   bitmap_ = std::move(bitmap);
   selected_.emplace(dc_.get(), bitmap_.get());
-  view_ = Surface(width, height, static_cast<std::uint32_t*>(bits), width);
+  view_ = Surface(width, height, bits, width);
   return true;
 }
 
@@ -45,7 +36,7 @@ bool DibSurface::blitTo(HDC target, int x, int y) const {
 }
 
 Rect GdiText::measure(std::string_view utf8, Rect r, unsigned flags) {
-  const std::wstring text = wide(utf8);
+  const std::wstring text = widen(utf8);
   RECT rc = toRect(r);
   HGDIOBJ old = font_ ? ::SelectObject(dc_, font_) : nullptr;
   ::DrawTextW(dc_, text.c_str(), static_cast<int>(text.size()), &rc, flags | DT_CALCRECT);
@@ -54,7 +45,7 @@ Rect GdiText::measure(std::string_view utf8, Rect r, unsigned flags) {
 }
 
 void GdiText::draw(Surface&, std::string_view utf8, Rect r, unsigned flags, Colour colour) {
-  const std::wstring text = wide(utf8);
+  const std::wstring text = widen(utf8);
   RECT rc = toRect(r);
   HGDIOBJ old = font_ ? ::SelectObject(dc_, font_) : nullptr;
   const COLORREF previous = ::SetTextColor(dc_, colour);
@@ -65,7 +56,7 @@ void GdiText::draw(Surface&, std::string_view utf8, Rect r, unsigned flags, Colo
   if (old) ::SelectObject(dc_, old);
 }
 
-win::UniqueRegion toRegion(const Region& region) {
+platform::win32::UniqueRegion toRegion(const Region& region) {
   const std::vector<Region::Span> spans = region.spans();
   std::vector<char> buffer(sizeof(RGNDATAHEADER) + spans.size() * sizeof(RECT));
   auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
@@ -77,7 +68,7 @@ win::UniqueRegion toRegion(const Region& region) {
   data->rdh.rcBound = RECT{b.left, b.top, b.right, b.bottom};
   auto* rects = reinterpret_cast<RECT*>(buffer.data() + sizeof(RGNDATAHEADER));
   for (std::size_t i = 0; i < spans.size(); ++i) rects[i] = RECT{spans[i].left, spans[i].y, spans[i].right, spans[i].y + 1};
-  return win::UniqueRegion(::ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), data));
+  return platform::win32::UniqueRegion(::ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), data));
 }
 
 }  // namespace gfx::win32

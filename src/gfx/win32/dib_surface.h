@@ -28,9 +28,9 @@ class DibSurface {
   bool blitTo(HDC target, int x, int y) const;
 
  private:
-  win::UniqueMemoryDc dc_;
-  win::UniqueBitmap bitmap_;
-  std::optional<win::SelectObjectScope> selected_;
+  platform::win32::UniqueMemoryDc dc_;
+  platform::win32::UniqueBitmap bitmap_;
+  std::optional<platform::win32::SelectObjectScope> selected_;
   Surface view_;
 };
 
@@ -46,6 +46,6 @@ class GdiText final : public TextRenderer {
   HFONT font_;
 };
 
-win::UniqueRegion toRegion(const Region& region);
+platform::win32::UniqueRegion toRegion(const Region& region);
 
 }  // namespace gfx::win32

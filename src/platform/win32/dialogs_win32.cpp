@@ -2,7 +2,7 @@
 
 #include "platform/win32/text_win32.h"
 
-namespace win {
+namespace platform::win32 {
 
 UINT DialogsWin32::flagsFor(const platform::Message& message) {
   UINT flags = message.buttons == platform::MsgButtons::YesNo ? MB_YESNO : MB_OK;
@@ -25,4 +25,4 @@ platform::MsgResult DialogsWin32::show(platform::WindowId owner, const platform:
   }
 }
 
-}  // namespace win
+}  // namespace platform::win32

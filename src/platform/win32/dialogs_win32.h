@@ -5,7 +5,7 @@
 
 #include "platform/dialogs.h"
 
-namespace win {
+namespace platform::win32 {
 
 // Message boxes of the system, owned by the window the flow knows for the owner id.
 class DialogsWin32 final : public platform::Dialogs {
@@ -20,4 +20,4 @@ class DialogsWin32 final : public platform::Dialogs {
   OwnerLookup owner_;
 };
 
-}  // namespace win
+}  // namespace platform::win32

@@ -6,7 +6,7 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/text_win32.h"
 
-namespace win {
+namespace platform::win32 {
 
 std::wstring extendedPath(const std::string& utf8Path) {
   std::wstring path = widen(utf8Path);
@@ -114,4 +114,4 @@ std::string FileSystemWin32::commonDataDirectory() {
   return narrow(buffer);
 }
 
-}  // namespace win
+}  // namespace platform::win32

@@ -3,7 +3,7 @@
 
 #include "platform/file_system.h"
 
-namespace win {
+namespace platform::win32 {
 
 // Paths of MAX_PATH or more get the \\?\ form so folders of any length can be held.
 std::wstring extendedPath(const std::string& utf8Path);
@@ -24,4 +24,4 @@ class FileSystemWin32 final : public platform::FileSystem {
   std::string commonDataDirectory() override;
 };
 
-}  // namespace win
+}  // namespace platform::win32

@@ -3,9 +3,11 @@
 // resource with the call that matches how it was obtained.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <utility>
 
-namespace win {
+namespace platform::win32 {
 
 template <typename Traits>
 class Unique {
@@ -71,7 +73,20 @@ struct MenuTraits {
   static void close(Type h) { ::DestroyMenu(h); }
 };
 
+struct FindTraits {  // FindFirstFile: failure is INVALID_HANDLE_VALUE
+  using Type = HANDLE;
+  static Type invalid() { return INVALID_HANDLE_VALUE; }
+  static void close(Type h) { ::FindClose(h); }
+};
+struct ImageListTraits {
+  using Type = HIMAGELIST;
+  static Type invalid() { return nullptr; }
+  static void close(Type h) { ::ImageList_Destroy(h); }
+};
+
 using UniqueFile = Unique<FileHandleTraits>;
+using UniqueFind = Unique<FindTraits>;
+using UniqueImageList = Unique<ImageListTraits>;
 using UniqueHandle = Unique<KernelHandleTraits>;
 using UniqueKey = Unique<KeyTraits>;
 using UniqueMemoryDc = Unique<MemoryDcTraits>;
@@ -120,4 +135,4 @@ class SelectObjectScope {
   HGDIOBJ previous_;
 };
 
-}  // namespace win
+}  // namespace platform::win32

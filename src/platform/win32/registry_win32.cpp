@@ -2,7 +2,7 @@
 
 #include "platform/win32/handles.h"
 
-namespace win {
+namespace platform::win32 {
 
 HKEY rootKey(platform::RootKey root) {
   switch (root) {
@@ -96,4 +96,4 @@ bool SettingsStoreWin32::remove(const std::string& app, const std::string& secti
   return ::RegDeleteValueA(opened.get(), key.c_str()) == ERROR_SUCCESS;
 }
 
-}  // namespace win
+}  // namespace platform::win32

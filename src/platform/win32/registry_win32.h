@@ -4,7 +4,7 @@
 #include "platform/registry.h"
 #include "platform/settings_store.h"
 
-namespace win {
+namespace platform::win32 {
 
 HKEY rootKey(platform::RootKey root);
 
@@ -30,4 +30,4 @@ class SettingsStoreWin32 final : public platform::SettingsStore {
   bool remove(const std::string& app, const std::string& section, const std::string& key) override;
 };
 
-}  // namespace win
+}  // namespace platform::win32

@@ -8,7 +8,7 @@
 
 #include "platform/win32/text_win32.h"
 
-namespace win {
+namespace platform::win32 {
 
 bool ShellWin32::isUserAnAdmin() { return ::IsUserAnAdmin() != FALSE; }
 
@@ -42,4 +42,4 @@ std::string ShellWin32::applicationDirectory() {
   }
 }
 
-}  // namespace win
+}  // namespace platform::win32

@@ -1,7 +1,7 @@
 #pragma once
 #include "platform/shell.h"
 
-namespace win {
+namespace platform::win32 {
 
 class ShellWin32 final : public platform::Shell {
  public:
@@ -12,4 +12,4 @@ class ShellWin32 final : public platform::Shell {
   std::string applicationDirectory() override;
 };
 
-}  // namespace win
+}  // namespace platform::win32

@@ -4,7 +4,7 @@
 
 #include "core/text.h"
 
-namespace win {
+namespace platform::win32 {
 namespace {
 
 std::wstring codePageToWide(UINT codePage, std::string_view bytes) {
@@ -40,4 +40,4 @@ std::string utf8ToAnsi(std::string_view utf8) { return wideToCodePage(CP_ACP, wi
 
 std::string ansiToUtf8(std::string_view ansi) { return narrow(codePageToWide(CP_ACP, ansi)); }
 
-}  // namespace win
+}  // namespace platform::win32

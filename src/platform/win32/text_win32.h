@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace win {
+namespace platform::win32 {
 
 std::wstring widen(std::string_view utf8);
 std::string narrow(std::wstring_view utf16);
@@ -11,4 +11,4 @@ std::string narrow(std::wstring_view utf16);
 std::string utf8ToAnsi(std::string_view utf8);
 std::string ansiToUtf8(std::string_view ansi);
 
-}  // namespace win
+}  // namespace platform::win32

@@ -1,6 +1,6 @@
 #include "platform/win32/window.h"
 
-namespace win {
+namespace platform::win32 {
 
 Window::~Window() {
   if (hwnd_) {
@@ -27,8 +27,21 @@ bool Window::registerClass(const wchar_t* className, HICON icon, HBRUSH backgrou
 
 bool Window::create(const CreateArgs& args) {
   hwnd_ = ::CreateWindowExW(args.exStyle, args.className, args.title, args.style, args.x, args.y, args.width,
-                            args.height, args.parent, nullptr, ::GetModuleHandleW(nullptr), this);
+                            args.height, args.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)),
+                            ::GetModuleHandleW(nullptr), this);
   return hwnd_ != nullptr;
+}
+
+Window* Window::fromHandle(HWND hwnd) {
+  if (!hwnd) return nullptr;
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wchar_t name[256] = {};
+  // Only a class registered with our procedure keeps a Window in its user data.
+  if (!::GetClassNameW(hwnd, name, 256) || !::GetClassInfoExW(::GetModuleHandleW(nullptr), name, &wc) ||
+      wc.lpfnWndProc != &Window::procedure)
+    return nullptr;
+  return reinterpret_cast<Window*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
 LRESULT Window::onMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -47,6 +60,7 @@ LRESULT CALLBACK Window::procedure(HWND hwnd, UINT message, WPARAM wparam, LPARA
     const LRESULT result = self->onMessage(message, wparam, lparam);
     ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     self->hwnd_ = nullptr;
+    self->onDestroyed();
     return result;
   }
   return self->onMessage(message, wparam, lparam);
@@ -66,4 +80,4 @@ int runMessageLoop() {
   return static_cast<int>(msg.wParam);
 }
 
-}  // namespace win
+}  // namespace platform::win32

@@ -1,9 +1,9 @@
 #pragma once
-// Base of every window of ours: one static procedure that finds the object through
+// Base of every window and control of ours: one static procedure that finds the object through
 // GWLP_USERDATA (stored at WM_NCCREATE) and forwards to onMessage.
 #include <windows.h>
 
-namespace win {
+namespace platform::win32 {
 
 class Window {
  public:
@@ -13,6 +13,8 @@ class Window {
   virtual ~Window();
 
   HWND hwnd() const { return hwnd_; }
+  // The object behind a window of ours, or null.
+  static Window* fromHandle(HWND hwnd);
 
   // Registers a class whose procedure forwards to Window::onMessage; safe to call again.
   static bool registerClass(const wchar_t* className, HICON icon = nullptr, HBRUSH background = nullptr,
@@ -29,9 +31,12 @@ class Window {
     int width = CW_USEDEFAULT;
     int height = CW_USEDEFAULT;
     HWND parent = nullptr;
+    int id = 0;  // a child's control id
   };
   bool create(const CreateArgs& args);
   virtual LRESULT onMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  // Called once the window is gone (after WM_NCDESTROY); an object the window owns deletes itself.
+  virtual void onDestroyed() {}
 
  private:
   static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
@@ -41,4 +46,4 @@ class Window {
 // The one message loop: dialog keys (Tab, Shift+Tab, arrows) for our top-level windows.
 int runMessageLoop();
 
-}  // namespace win
+}  // namespace platform::win32

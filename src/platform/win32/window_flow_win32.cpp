@@ -1,6 +1,6 @@
 #include "platform/win32/window_flow_win32.h"
 
-namespace win {
+namespace platform::win32 {
 
 void WindowFlowWin32::registerWindow(platform::WindowId id, Factory factory) {
   windows_[id].factory = std::move(factory);
@@ -32,4 +32,4 @@ bool WindowFlowWin32::isVisible(platform::WindowId id) {
 
 bool WindowFlowWin32::isCreated(platform::WindowId id) { return handle(id) != nullptr; }
 
-}  // namespace win
+}  // namespace platform::win32

@@ -6,7 +6,7 @@
 
 #include "platform/window_flow.h"
 
-namespace win {
+namespace platform::win32 {
 
 // Creates each window through its factory the first time it is shown, then only shows and
 // hides it.
@@ -29,4 +29,4 @@ class WindowFlowWin32 final : public platform::WindowFlow {
   std::map<platform::WindowId, Entry> windows_;
 };
 
-}  // namespace win
+}  // namespace platform::win32

@@ -6,15 +6,12 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/text_win32.h"
 
-namespace win {
+namespace protect::win32 {
 namespace {
 
-struct FindTraits {
-  using Type = HANDLE;
-  static Type invalid() { return INVALID_HANDLE_VALUE; }
-  static void close(Type h) { ::FindClose(h); }
-};
-using UniqueFind = Unique<FindTraits>;
+using platform::win32::extendedPath;
+using platform::win32::narrow;
+using platform::win32::UniqueFind;
 
 // A drive without a medium must fail at once instead of asking the user to insert one.
 class QuietErrors {
@@ -84,4 +81,4 @@ std::optional<std::vector<std::string>> DirListSource::subfolders(const std::str
   return names;
 }
 
-}  // namespace win
+}  // namespace protect::win32

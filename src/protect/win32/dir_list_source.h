@@ -1,8 +1,8 @@
 #pragma once
 // The machine's drives and folders, as the main window's drive and directory lists read them.
-#include "protect/main_window_dirs.h"
+#include "protect/form1_lists.h"
 
-namespace win {
+namespace protect::win32 {
 
 class DirListSource final : public protect::DirSource {
  public:
@@ -10,4 +10,4 @@ class DirListSource final : public protect::DirSource {
   std::optional<std::vector<std::string>> subfolders(const std::string& path) override;
 };
 
-}  // namespace win
+}  // namespace protect::win32

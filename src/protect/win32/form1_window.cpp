@@ -8,45 +8,44 @@
 
 #include "core/rounding.h"
 #include "form1_resource_ids.h"
-#include "platform/win32/button.h"
+#include "controls/win32/create_button.h"
+#include "platform/win32/gdi.h"
 #include "platform/win32/text_win32.h"
 #include "resource_ids.h"
 
-namespace win {
+namespace protect::win32 {
 namespace {
+
+using platform::win32::Child;
+using platform::win32::ChildKind;
+using platform::win32::narrow;
+using platform::win32::UniqueFont;
+using platform::win32::widen;
 
 constexpr const wchar_t* kClassName = L"Form1";
 constexpr COLORREF kLinkColour = RGB(0x00, 0x33, 0xCC);
 constexpr int kDirIndent = 12;
 
-enum class Kind { Label, Link, Button, ArrowButton, DriveList, DirList, ListView };
-
-struct Control {
-  int id;
-  Kind kind;
-  const wchar_t* caption;
-  int x, y, width, height;
-};
-
-// In tab order: the order of creation is the order Tab walks.
-const Control kLayout[] = {
-    {Form1Window::Dir2, Kind::DirList, L"", 24, 88, 449, 81},
-    {Form1Window::cmdlock, Kind::Button, L"Lock Folders", 8, 488, 113, 33},
-    {Form1Window::cmdunlock, Kind::Button, L"Unlock Folders", 128, 488, 113, 33},
-    {Form1Window::Label1, Kind::Label, L"Quillmar Folder Vardel 1.4", 248, 16, 225, 25},
-    {Form1Window::StyleButton1, Kind::Button, L"Home", 24, 16, 65, 33},
-    {Form1Window::StyleButton2, Kind::Button, L"Help", 96, 16, 65, 33},
-    {Form1Window::StyleButton3, Kind::Button, L"Register", 168, 16, 73, 33},
-    {Form1Window::Label2, Kind::Label, L"List of locked folders :", 24, 224, 137, 17},
-    {Form1Window::Drive1, Kind::DriveList, L"", 24, 64, 449, 21},
-    {Form1Window::ListView1, Kind::ListView, L"", 24, 248, 449, 233},
-    {Form1Window::SheenButton1, Kind::ArrowButton, L"", 168, 192, 49, 41},
-    {Form1Window::SheenButton2, Kind::ArrowButton, L"", 240, 192, 49, 41},
-    {Form1Window::StyleButton4, Kind::Button, L"Close", 248, 488, 113, 33},
-    {Form1Window::Label3, Kind::Link, L"www.quillmar.example", 304, 40, 160, 16},
-    {Form1Window::StyleButton5, Kind::Button, L"About", 368, 488, 113, 33},
-    {Form1Window::Label4, Kind::Label, L"Double click to select a folder", 24, 176, 169, 17},
-    {Form1Window::StyleButton7, Kind::Button, L"Change Password", 320, 224, 153, 20},
+// In tab order: the order of creation is the order Tab walks. The lists and the add and remove
+// buttons are the window's own kinds.
+const std::vector<Child> kLayout = {
+    {Form1Window::Dir2, ChildKind::Other, L"", 24, 88, 449, 81},
+    {Form1Window::cmdlock, ChildKind::Button, L"Lock Folders", 8, 488, 113, 33},
+    {Form1Window::cmdunlock, ChildKind::Button, L"Unlock Folders", 128, 488, 113, 33},
+    {Form1Window::Label1, ChildKind::Label, L"Quillmar Folder Vardel 1.4", 248, 16, 225, 25},
+    {Form1Window::StyleButton1, ChildKind::Button, L"Home", 24, 16, 65, 33},
+    {Form1Window::StyleButton2, ChildKind::Button, L"Help", 96, 16, 65, 33},
+    {Form1Window::StyleButton3, ChildKind::Button, L"Register", 168, 16, 73, 33},
+    {Form1Window::Label2, ChildKind::Label, L"List of locked folders :", 24, 224, 137, 17},
+    {Form1Window::Drive1, ChildKind::Other, L"", 24, 64, 449, 21},
+    {Form1Window::ListView1, ChildKind::Other, L"", 24, 248, 449, 233},
+    {Form1Window::SheenButton1, ChildKind::Other, L"", 168, 192, 49, 41},
+    {Form1Window::SheenButton2, ChildKind::Other, L"", 240, 192, 49, 41},
+    {Form1Window::StyleButton4, ChildKind::Button, L"Close", 248, 488, 113, 33},
+    {Form1Window::Label3, ChildKind::Link, L"www.quillmar.example", 304, 40, 160, 16},
+    {Form1Window::StyleButton5, ChildKind::Button, L"About", 368, 488, 113, 33},
+    {Form1Window::Label4, ChildKind::Label, L"Double click to select a folder", 24, 176, 169, 17},
+    {Form1Window::StyleButton7, ChildKind::Button, L"Change Password", 320, 224, 153, 20},
 };
 
 // Picture numbers of the small-icon set (counting from 1) the two lists use.
@@ -63,24 +62,20 @@ int drivePicture(protect::DriveKind kind) {
   return 3;
 }
 
-// Points at 96 dots per inch, as the layout is given.
-int pixelsForPoints(double points) { return -static_cast<int>(core::roundHalfEven(points * 96 / 72)); }
-
 UniqueFont makeFont(const wchar_t* face, double points, bool bold, bool underline, BYTE family) {
-  LOGFONTW lf{};
-  lf.lfHeight = pixelsForPoints(points);
-  lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-  lf.lfUnderline = underline ? TRUE : FALSE;
-  lf.lfCharSet = DEFAULT_CHARSET;
-  lf.lfQuality = CLEARTYPE_QUALITY;
-  lf.lfPitchAndFamily = static_cast<BYTE>(VARIABLE_PITCH | family);
-  lstrcpynW(lf.lfFaceName, face, LF_FACESIZE);
-  return UniqueFont(::CreateFontIndirectW(&lf));
+  platform::win32::FontRequest request;
+  request.face = face;
+  request.points = points;
+  request.bold = bold;
+  request.underline = underline;
+  request.pitchAndFamily = static_cast<BYTE>(VARIABLE_PITCH | family);
+  request.quality = CLEARTYPE_QUALITY;
+  return platform::win32::makeFont(request);
 }
 
 SIZE textSize(HFONT font, const wchar_t* text) {
-  WindowDc dc(nullptr);
-  SelectObjectScope select(dc.get(), font);
+  platform::win32::WindowDc dc(nullptr);
+  platform::win32::SelectObjectScope select(dc.get(), font);
   SIZE size{};
   ::GetTextExtentPoint32W(dc.get(), text, lstrlenW(text), &size);
   return size;
@@ -101,7 +96,7 @@ UniqueFont fittedFont(const wchar_t* face, double points, bool underline, BYTE f
 }
 
 bool fontInstalled(const wchar_t* face) {
-  WindowDc dc(nullptr);
+  platform::win32::WindowDc dc(nullptr);
   LOGFONTW lf{};
   lf.lfCharSet = DEFAULT_CHARSET;
   lstrcpynW(lf.lfFaceName, face, LF_FACESIZE);
@@ -124,12 +119,8 @@ const wchar_t* titleFace() {
   return L"";  // the font mapper then picks a roman face from the family
 }
 
-std::vector<std::pair<std::string, std::string>> styleButtonSettings(const wchar_t* caption) {
-  return storedButtonSettings(10, narrow(caption));
-}
-
 // The add and remove buttons: icon-only, their colours as they are stored.
-std::vector<std::pair<std::string, std::string>> sheenButtonSettings() {
+controls::common::PropertyBag sheenButtonSettings() {
   return {{"style", "7"},
           {"caption", ""},
           {"colorbuttonup", "0x00E99950"},
@@ -146,16 +137,6 @@ std::vector<std::pair<std::string, std::string>> sheenButtonSettings() {
 bool isSystemButton(HWND button) {
   wchar_t cls[16] = {};
   return button && ::GetClassNameW(button, cls, 16) && lstrcmpiW(cls, L"Button") == 0;
-}
-
-// Until the add and remove buttons draw themselves, a system push button shows the icon.
-HWND createArrowButton(HWND parent, const ButtonSpec& desc, HICON icon) {
-  HWND button = createButton(parent, desc);
-  if (isSystemButton(button) && icon) {
-    ::SetWindowLongPtrW(button, GWL_STYLE, ::GetWindowLongPtrW(button, GWL_STYLE) | BS_ICON);
-    ::SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
-  }
-  return button;
 }
 
 std::wstring itemText(HWND list, int item, int subItem) {
@@ -193,9 +174,8 @@ HWND Form1Window::create() {
 
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
   windowIcon_.reset(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, 16, 16, 0)));
-  background_.reset(static_cast<HBITMAP>(
-      ::LoadImageW(instance, MAKEINTRESOURCEW(IDB_FORM1_BACKGROUND), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-  if (background_) backgroundBrush_.reset(::CreatePatternBrush(background_.get()));
+  setBackground(platform::win32::UniqueBitmap(static_cast<HBITMAP>(
+      ::LoadImageW(instance, MAKEINTRESOURCEW(IDB_FORM1_BACKGROUND), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION))));
   smallIconStrip_.reset(static_cast<HBITMAP>(
       ::LoadImageW(instance, MAKEINTRESOURCEW(IDB_FORM1_SMALL_ICONS), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   smallIcons_.reset(::ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 40, 0));
@@ -207,98 +187,91 @@ HWND Form1Window::create() {
   titleFace_ = titleFace();
   listFont_ = makeFont(L"Arial", 8.25, false, false, FF_SWISS);
 
-  if (!registerClass(kClassName, windowIcon_.get(), nullptr)) return nullptr;
-  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-  const DWORD exStyle = WS_EX_CONTROLPARENT;
-  RECT r{0, 0, kClientWidth, kClientHeight};
-  ::AdjustWindowRectEx(&r, style, FALSE, exStyle);
-  CreateArgs args;
-  args.className = kClassName;
-  args.title = L"Quillmar Folder Vardel";
-  args.style = style;
-  args.exStyle = exStyle;
-  args.width = r.right - r.left;
-  args.height = r.bottom - r.top;
-  if (!Window::create(args)) return nullptr;
-  createControls();
-  lastFocus_ = control(Dir2);
+  platform::win32::FormArgs form{kClassName,
+                                 L"Quillmar Folder Vardel",
+                                 WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
+                                 WS_EX_CONTROLPARENT,
+                                 kClientWidth,
+                                 kClientHeight};
+  form.icon = windowIcon_.get();
+  // The add and remove buttons' tips; the tooltip goes with the window.
+  if (!createForm(form, kLayout)) return nullptr;
+  registerCommands();
+  rememberFocus(control(Dir2));
   form_.Form_Load();
   return hwnd();
 }
 
-void Form1Window::createControls() {
-  HINSTANCE instance = ::GetModuleHandleW(nullptr);
-  tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr, instance, nullptr);
-  const auto addTip = [&](HWND tool, const wchar_t* text) {
-    if (!tooltip_ || !tool) return;
-    TTTOOLINFOW ti{};
-    ti.cbSize = sizeof(ti);
-    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    ti.hwnd = hwnd();
-    ti.uId = reinterpret_cast<UINT_PTR>(tool);
-    ti.lpszText = const_cast<wchar_t*>(text);
-    ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
-  };
+HFONT Form1Window::fontFor(const Child& c) {
+  switch (c.kind) {
+    case ChildKind::Label:
+    case ChildKind::Link:
+      fonts_.push_back(c.id == Label1
+                           ? fittedFont(titleFace_, 14.25, false, FF_ROMAN, c.text, {c.width, c.height})
+                           : fittedFont(L"Arial", 8.25, c.kind == ChildKind::Link, FF_SWISS, c.text, {c.width, c.height}));
+      return fonts_.back().get();
+    case ChildKind::Button:
+      if (!isSystemButton(control(c.id))) return nullptr;  // a self-drawn button keeps its own font
+      // A system push button takes the labels' font.
+      fonts_.push_back(fittedFont(L"Arial", 8.25, false, FF_SWISS, c.text, {c.width - 12, c.height - 8}));
+      return fonts_.back().get();
+    case ChildKind::Other:
+      return c.id == SheenButton1 || c.id == SheenButton2 ? nullptr : listFont_.get();
+    default:
+      return nullptr;
+  }
+}
 
-  for (const Control& c : kLayout) {
-    const auto menuId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id));
-    HWND child = nullptr;
-    switch (c.kind) {
-      case Kind::Label:
-      case Kind::Link:
-        child = ::CreateWindowExW(0, L"STATIC", c.caption,
-                                  WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX | (c.kind == Kind::Link ? SS_NOTIFY : 0),
-                                  c.x, c.y, c.width, c.height, hwnd(), menuId, instance, nullptr);
-        fonts_.push_back(c.id == Label1
-                             ? fittedFont(titleFace_, 14.25, false, FF_ROMAN, c.caption, {c.width, c.height})
-                             : fittedFont(L"Arial", 8.25, c.kind == Kind::Link, FF_SWISS, c.caption, {c.width, c.height}));
-        ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.back().get()), FALSE);
-        break;
-      case Kind::Button:
-        child = createButton(hwnd(), {c.id, c.caption, c.x, c.y, c.width, c.height, styleButtonSettings(c.caption)});
-        if (isSystemButton(child)) {
-          // A system push button takes the labels' font; a self-drawn one keeps its own.
-          fonts_.push_back(fittedFont(L"Arial", 8.25, false, FF_SWISS, c.caption, {c.width - 12, c.height - 8}));
-          ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.back().get()), FALSE);
-        }
-        break;
-      case Kind::ArrowButton: {
-        const bool add = c.id == SheenButton1;
-        child = createArrowButton(hwnd(), {c.id, c.caption, c.x, c.y, c.width, c.height, sheenButtonSettings()},
-                                  add ? arrowDown_.get() : arrowUp_.get());
-        addTip(child, add ? L"Add folders to the list below." : L"Remove selected items from list below");
-        break;
+COLORREF Form1Window::textColour(HWND child) {
+  return ::GetDlgCtrlID(child) == Label3 ? kLinkColour : RGB(0, 0, 0);
+}
+
+HWND Form1Window::createChild(const Child& c) {
+  HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  const auto menuId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id));
+  if (c.kind == ChildKind::Button) {
+    return controls::win32::createButton(hwnd(), {c.id, c.text, c.x, c.y, c.width, c.height,
+                                                  controls::win32::storedButtonSettings(10, narrow(c.text))});
+  }
+  HWND child = nullptr;
+  switch (c.id) {
+    case SheenButton1:
+    case SheenButton2: {
+      const bool add = c.id == SheenButton1;
+      child = controls::win32::createButton(hwnd(), {c.id, c.text, c.x, c.y, c.width, c.height, sheenButtonSettings()});
+      // Until the add and remove buttons draw themselves, a system push button shows the icon.
+      HICON icon = add ? arrowDown_.get() : arrowUp_.get();
+      if (isSystemButton(child) && icon) {
+        ::SetWindowLongPtrW(child, GWL_STYLE, ::GetWindowLongPtrW(child, GWL_STYLE) | BS_ICON);
+        ::SendMessageW(child, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
       }
-      case Kind::DriveList:
-        // The height given is the closed box; the list drops down below it.
-        child = ::CreateWindowExW(0, WC_COMBOBOXEXW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
-                                  c.x, c.y, c.width, 240, hwnd(), menuId, instance, nullptr);
-        ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.get()), FALSE);
-        ::SendMessageW(child, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(smallIcons_.get()));
-        ::SendMessageW(child, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), c.height - 6);
-        break;
-      case Kind::DirList:
-        child = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
-                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED |
-                                      LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
-                                  c.x, c.y, c.width, c.height, hwnd(), menuId, instance, nullptr);
-        ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.get()), FALSE);
-        break;
-      case Kind::ListView: {
-        child = ::CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
-                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
-                                      LVS_SHAREIMAGELISTS,
-                                  c.x, c.y, c.width, c.height, hwnd(), menuId, instance, nullptr);
-        ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.get()), FALSE);
-        ::SendMessageW(child, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(smallIcons_.get()));
-        ::SendMessageW(child, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-        break;
-      }
+      if (!tooltip_.hwnd()) tooltip_.create(hwnd(), TTS_ALWAYSTIP);
+      tooltip_.addWindowTool(child, add ? L"Add folders to the list below." : L"Remove selected items from list below");
+      return child;
     }
-    if (child && c.kind != Kind::Button && c.kind != Kind::ArrowButton) {
-      ::SetWindowLongPtrW(child, GWL_STYLE, ::GetWindowLongPtrW(child, GWL_STYLE) | WS_CLIPSIBLINGS);
-    }
+    case Drive1:
+      // The height given is the closed box; the list drops down below it.
+      child = ::CreateWindowExW(0, WC_COMBOBOXEXW, L"",
+                                WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
+                                c.x, c.y, c.width, 240, hwnd(), menuId, instance, nullptr);
+      ::SendMessageW(child, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(smallIcons_.get()));
+      ::SendMessageW(child, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), c.height - 6);
+      return child;
+    case Dir2:
+      return ::CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
+                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY |
+                                   LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
+                               c.x, c.y, c.width, c.height, hwnd(), menuId, instance, nullptr);
+    case ListView1:
+      child = ::CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
+                                WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL |
+                                    LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS,
+                                c.x, c.y, c.width, c.height, hwnd(), menuId, instance, nullptr);
+      ::SendMessageW(child, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(smallIcons_.get()));
+      ::SendMessageW(child, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+      return child;
+    default:
+      return nullptr;
   }
 }
 
@@ -307,7 +280,7 @@ void Form1Window::guarded(Handler&& handler) {
   // Nothing may unwind through the system's window procedure; a failure here ends the command only.
   try {
     handler();
-  } catch (const store::StoreError& error) {
+  } catch (const core::StoreError& error) {
     dialogs_.show(platform::WindowId::Form1, protect::storeErrorMessage(error));
   } catch (const std::exception& error) {
     dialogs_.show(platform::WindowId::Form1,
@@ -315,42 +288,29 @@ void Form1Window::guarded(Handler&& handler) {
   }
 }
 
-void Form1Window::onCommand(int id, int code) {
-  switch (id) {
-    case IDOK:  // Enter in the directory list opens the highlighted folder, as a double-click does
-      if (::GetFocus() == control(Dir2)) onCommand(Dir2, LBN_DBLCLK);
-      return;
-    case Dir2:
-      if (code == LBN_DBLCLK) {
-        const auto index = static_cast<int>(::SendMessageW(control(Dir2), LB_GETCURSEL, 0, 0));
-        guarded([&] { form_.Dir2_DblClick(index); });
-      }
-      return;
-    case Drive1:
-      if (code == CBN_SELCHANGE) {
-        const auto index = static_cast<int>(::SendMessageW(control(Drive1), CB_GETCURSEL, 0, 0));
-        guarded([&] { form_.Drive1_Change(index); });
-      }
-      return;
-    case Label3:
-      if (code == STN_CLICKED) guarded([&] { form_.Label3_Click(); });
-      return;
-    default:
-      break;
-  }
-  if (code != BN_CLICKED) return;
-  switch (id) {
-    case StyleButton1: guarded([&] { form_.StyleButton1_Click(); }); break;
-    case StyleButton2: guarded([&] { form_.StyleButton2_Click(); }); break;
-    case StyleButton3: guarded([&] { form_.StyleButton3_Click(); }); break;
-    case SheenButton1: guarded([&] { form_.SheenButton1_Click(); }); break;
-    case SheenButton2: guarded([&] { form_.SheenButton2_Click(); }); break;
-    case StyleButton7: guarded([&] { form_.StyleButton7_Click(); }); break;
-    case cmdlock: guarded([&] { form_.cmdlock_Click(); }); break;
-    case cmdunlock: guarded([&] { form_.cmdunlock_Click(); }); break;
-    case StyleButton4: guarded([&] { form_.StyleButton4_Click(); }); break;
-    case StyleButton5: guarded([&] { form_.StyleButton5_Click(); }); break;
-    default: break;
+void Form1Window::registerCommands() {
+  // Enter in the directory list opens the highlighted folder, as a double-click does.
+  onCommand(IDOK, BN_CLICKED, [this] {
+    if (::GetFocus() == control(Dir2)) ::SendMessageW(hwnd(), WM_COMMAND, MAKEWPARAM(Dir2, LBN_DBLCLK), 0);
+  });
+  onCommand(Dir2, LBN_DBLCLK, [this] {
+    const auto index = static_cast<int>(::SendMessageW(control(Dir2), LB_GETCURSEL, 0, 0));
+    guarded([&] { form_.Dir2_DblClick(index); });
+  });
+  onCommand(Drive1, CBN_SELCHANGE, [this] {
+    const auto index = static_cast<int>(::SendMessageW(control(Drive1), CB_GETCURSEL, 0, 0));
+    guarded([&] { form_.Drive1_Change(index); });
+  });
+  onCommand(Label3, STN_CLICKED, [this] { guarded([&] { form_.Label3_Click(); }); });
+  const std::pair<int, void (protect::Form1::*)()> clicks[] = {
+      {StyleButton1, &protect::Form1::StyleButton1_Click}, {StyleButton2, &protect::Form1::StyleButton2_Click},
+      {StyleButton3, &protect::Form1::StyleButton3_Click}, {SheenButton1, &protect::Form1::SheenButton1_Click},
+      {SheenButton2, &protect::Form1::SheenButton2_Click}, {StyleButton7, &protect::Form1::StyleButton7_Click},
+      {cmdlock, &protect::Form1::cmdlock_Click},           {cmdunlock, &protect::Form1::cmdunlock_Click},
+      {StyleButton4, &protect::Form1::StyleButton4_Click}, {StyleButton5, &protect::Form1::StyleButton5_Click},
+  };
+  for (const auto& [id, handler] : clicks) {
+    onClick(id, [this, handler = handler] { guarded([&] { (form_.*handler)(); }); });
   }
 }
 
@@ -378,32 +338,6 @@ void Form1Window::drawDirItem(const DRAWITEMSTRUCT& item) {
 
 LRESULT Form1Window::onMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_ERASEBKGND: {
-      RECT r{};
-      ::GetClientRect(hwnd(), &r);
-      ::FillRect(reinterpret_cast<HDC>(wparam), &r,
-                 backgroundBrush_ ? backgroundBrush_.get() : ::GetSysColorBrush(COLOR_BTNFACE));
-      return 1;
-    }
-    case WM_CTLCOLORSTATIC: {
-      // Labels show the background through them: the brush is the background moved to the label.
-      HDC dc = reinterpret_cast<HDC>(wparam);
-      HWND label = reinterpret_cast<HWND>(lparam);
-      ::SetBkMode(dc, TRANSPARENT);
-      ::SetTextColor(dc, ::GetDlgCtrlID(label) == Label3 ? kLinkColour : RGB(0, 0, 0));
-      if (!backgroundBrush_) return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
-      RECT r{};
-      ::GetWindowRect(label, &r);
-      ::MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&r), 2);
-      ::SetBrushOrgEx(dc, -r.left, -r.top, nullptr);
-      return reinterpret_cast<LRESULT>(backgroundBrush_.get());
-    }
-    case WM_SETCURSOR:
-      if (reinterpret_cast<HWND>(wparam) == control(Label3)) {
-        ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
-        return TRUE;
-      }
-      break;
     case WM_MEASUREITEM: {
       auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lparam);
       if (measure->CtlID == static_cast<UINT>(Dir2)) {
@@ -420,19 +354,6 @@ LRESULT Form1Window::onMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       break;
     }
-    case WM_COMMAND:
-      onCommand(LOWORD(wparam), HIWORD(wparam));
-      return 0;
-    case WM_ACTIVATE:
-      // Give the focus back to the control that had it, as the system's dialogs do.
-      if (LOWORD(wparam) == WA_INACTIVE) {
-        HWND focus = ::GetFocus();
-        if (focus && ::IsChild(hwnd(), focus)) lastFocus_ = focus;
-      } else if (lastFocus_ && ::IsWindowEnabled(lastFocus_)) {
-        ::SetFocus(lastFocus_);
-        return 0;
-      }
-      break;
     case WM_SYSCOMMAND:
       // The close command is gone from the menu; Alt+F4 still sends it, and must do nothing.
       if ((wparam & 0xFFF0) == SC_CLOSE) return 0;
@@ -442,7 +363,7 @@ LRESULT Form1Window::onMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     default:
       break;
   }
-  return Window::onMessage(message, wparam, lparam);
+  return FormWindow::onMessage(message, wparam, lparam);
 }
 
 // --- Form1View ---------------------------------------------------------------------------------
@@ -556,4 +477,4 @@ void Form1Window::showDirectories() {
   ::InvalidateRect(list, nullptr, TRUE);
 }
 
-}  // namespace win
+}  // namespace protect::win32

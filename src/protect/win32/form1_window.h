@@ -8,21 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "controls/common/win32/tooltip_window.h"
+#include "platform/win32/form_window.h"
 #include "platform/win32/handles.h"
-#include "platform/win32/window.h"
 #include "protect/form1.h"
 #include "protect/win32/dir_list_source.h"
 
-namespace win {
+namespace protect::win32 {
 
-struct ImageListTraits {
-  using Type = HIMAGELIST;
-  static Type invalid() { return nullptr; }
-  static void close(Type h) { ::ImageList_Destroy(h); }
-};
-using UniqueImageList = Unique<ImageListTraits>;
-
-class Form1Window final : public Window, private protect::Form1View {
+class Form1Window final : public platform::win32::FormWindow, private protect::Form1View {
  public:
   struct Ports {
     protect::FolderStore& store;
@@ -67,10 +61,11 @@ class Form1Window final : public Window, private protect::Form1View {
 
  private:
   LRESULT onMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
-  void createControls();
-  void onCommand(int id, int code);
+  HWND createChild(const platform::win32::Child& child) override;
+  HFONT fontFor(const platform::win32::Child& child) override;
+  COLORREF textColour(HWND child) override;
+  void registerCommands();
   void drawDirItem(const DRAWITEMSTRUCT& item);
-  HWND control(int id) const { return ::GetDlgItem(hwnd(), id); }
   template <typename Handler>
   void guarded(Handler&& handler);
 
@@ -93,19 +88,16 @@ class Form1Window final : public Window, private protect::Form1View {
   DirListSource dirs_;
   platform::Dialogs& dialogs_;
   protect::Form1 form_;
-  UniqueBitmap background_;
-  UniqueBrush backgroundBrush_;
-  UniqueBitmap smallIconStrip_;
-  UniqueImageList smallIcons_;
-  UniqueIcon arrowDown_;
-  UniqueIcon arrowUp_;
-  UniqueIcon windowIcon_;
+  platform::win32::UniqueBitmap smallIconStrip_;
+  platform::win32::UniqueImageList smallIcons_;
+  platform::win32::UniqueIcon arrowDown_;
+  platform::win32::UniqueIcon arrowUp_;
+  platform::win32::UniqueIcon windowIcon_;
   const wchar_t* titleFace_ = L"";
-  std::vector<UniqueFont> fonts_;  // one for each label and button, fitted to its caption
-  UniqueFont listFont_;
-  HWND tooltip_ = nullptr;  // a child of ours: goes with the window
-  HWND lastFocus_ = nullptr;
+  std::vector<platform::win32::UniqueFont> fonts_;  // one for each label, fitted to its caption
+  platform::win32::UniqueFont listFont_;
+  controls::common::win32::TooltipWindow tooltip_;
   int columns_ = 0;
 };
 
-}  // namespace win
+}  // namespace protect::win32

@@ -22,8 +22,8 @@ inline bool saveScreenshot(HWND hwnd, const std::string& name) {
   if (!::GetWindowRect(hwnd, &r)) return false;
   const int w = r.right - r.left;
   const int h = r.bottom - r.top;
-  win::WindowDc screen(nullptr);
-  win::UniqueMemoryDc mem(::CreateCompatibleDC(screen.get()));
+  platform::win32::WindowDc screen(nullptr);
+  platform::win32::UniqueMemoryDc mem(::CreateCompatibleDC(screen.get()));
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
   info.bmiHeader.biWidth = w;
@@ -31,10 +31,10 @@ inline bool saveScreenshot(HWND hwnd, const std::string& name) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 24;
   void* bits = nullptr;
-  win::UniqueBitmap bitmap(::CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  platform::win32::UniqueBitmap bitmap(::CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bitmap) return false;
   {
-    win::SelectObjectScope select(mem.get(), bitmap.get());
+    platform::win32::SelectObjectScope select(mem.get(), bitmap.get());
     ::BitBlt(mem.get(), 0, 0, w, h, screen.get(), r.left, r.top, SRCCOPY);
   }
   ::GdiFlush();

@@ -1,18 +1,12 @@
 #pragma once
-// Drives windows as a user would, for tests under Wine: find a window, read a message box,
-// press its buttons.
+// Finds and reads windows for tests under Wine, and answers message boxes: find a window, read its
+// text and where its controls sit, press a message box's buttons. Input is in input.h.
 #include <windows.h>
 
 #include <chrono>
 #include <string>
-#include <vector>
 
 namespace testsupport {
-
-struct Found {
-  HWND hwnd = nullptr;
-  std::wstring title;
-};
 
 // Waits for a visible top-level window of the class (e.g. L"#32770" for message boxes) whose
 // title matches ("*" matches any), in the given process (0: any process).
@@ -64,27 +58,12 @@ inline std::wstring messageBoxText(HWND box) {
   return label ? windowText(label) : std::wstring();
 }
 
-// Clicks a control as a hand does: the pointer goes there (and is there, the X server moves it
-// asynchronously), then comes over the control, presses and releases; pending messages run.
-inline void clickButton(HWND button) {
+// Where a child window sits in its parent's client area.
+inline RECT rectIn(HWND parent, HWND child) {
   RECT r{};
-  ::GetWindowRect(button, &r);
-  const POINT target{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-  ::SetCursorPos(target.x, target.y);
-  for (int i = 0; i < 50; ++i) {
-    POINT at{};
-    ::GetCursorPos(&at);
-    if (at.x == target.x && at.y == target.y) break;
-    ::Sleep(10);
-  }
-  ::SendMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-  ::SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-  ::SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-  MSG msg;
-  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    ::TranslateMessage(&msg);
-    ::DispatchMessageW(&msg);
-  }
+  ::GetWindowRect(child, &r);
+  ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  return r;
 }
 
 inline bool hasButton(HWND box, int id) { return ::GetDlgItem(box, id) != nullptr; }

@@ -14,7 +14,7 @@ struct Recorder : app::MainWindowPort, app::TrayPort {
   void load() override { calls.push_back("load"); }
   void reloadList() override {
     calls.push_back("reload");
-    if (failReload) throw store::StoreError(14, "unable to open database file");
+    if (failReload) throw core::StoreError(14, "unable to open database file");
   }
   void lockAll() override { calls.push_back("lock"); }
   void unload() override { calls.push_back("unload"); }
@@ -39,7 +39,7 @@ TEST_F(ApplicationTest, StartUpLoadsReloadsLocksThenAddsTheIconAndHides) {
   EXPECT_EQ(application.startUp(false), app::StartResult::Resident);
   EXPECT_EQ(rec.calls, (std::vector<std::string>{"load", "reload", "lock", "tray", "hide"}));
   EXPECT_TRUE(dialogs.shown.empty());
-  EXPECT_TRUE(flow.log.empty()) << "no window is shown at start-up";
+  EXPECT_TRUE(flow.events.empty()) << "no window is shown at start-up";
 }
 
 TEST_F(ApplicationTest, SecondInstanceIsToldAndDoesNothingElse) {
@@ -65,11 +65,11 @@ TEST_F(ApplicationTest, ListFailureAtStartUpIsShownAndEndsBeforeLockOrTray) {
 
 TEST_F(ApplicationTest, GateChoosesFirstRunOnlyForAnEmptyStoredPassword) {
   application.credentialGate();
-  settings.values[{"QM", "Settings", "init"}] = "\xFF\xFE";  // not decodable, still a password
+  settings.qm("init") = "\xFF\xFE";  // not decodable, still a password
   application.credentialGate();
-  settings.values[{"QM", "Settings", "cmds"}] = "";
+  settings.qm("cmds") = "";
   application.credentialGate();
-  EXPECT_EQ(flow.log, (std::vector<std::string>{"show frmpassfirst", "show frmpass", "show frmpass"}));
+  EXPECT_EQ(flow.events, (std::vector<std::string>{"show frmpassfirst", "show frmpass", "show frmpass"}));
 }
 
 TEST_F(ApplicationTest, OpenRefusesNonAdministratorsWithTheInformationIcon) {
@@ -78,10 +78,10 @@ TEST_F(ApplicationTest, OpenRefusesNonAdministratorsWithTheInformationIcon) {
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.shown[0].message.text, "Error!!Only Administrators can run this program.");
   EXPECT_EQ(dialogs.shown[0].message.icon, MsgIcon::Information);
-  EXPECT_TRUE(flow.log.empty());
+  EXPECT_TRUE(flow.events.empty());
   shell.admin = true;
   application.openCommand();
-  EXPECT_EQ(flow.log, (std::vector<std::string>{"show frmpassfirst"}));
+  EXPECT_EQ(flow.events, (std::vector<std::string>{"show frmpassfirst"}));
 }
 
 TEST_F(ApplicationTest, TrayCallbacksReactOnlyToLeftUpDoubleClickAndRightUp) {
@@ -105,11 +105,11 @@ TEST_F(ApplicationTest, TrayCallbacksReactOnlyToLeftUpDoubleClickAndRightUp) {
       {1024, {}, 0, {}},
   };
   for (const auto& c : cases) {
-    flow.log.clear();
+    flow.events.clear();
     dialogs.shown.clear();
     rec.calls.clear();
     application.trayCallback(c.message);
-    EXPECT_EQ(flow.log, c.flow) << c.message;
+    EXPECT_EQ(flow.events, c.flow) << c.message;
     EXPECT_EQ(dialogs.shown.size(), c.boxes) << c.message;
     EXPECT_EQ(rec.calls, c.calls) << c.message;
   }
@@ -117,9 +117,9 @@ TEST_F(ApplicationTest, TrayCallbacksReactOnlyToLeftUpDoubleClickAndRightUp) {
 
 TEST_F(ApplicationTest, DoubleClickSequenceForNonAdministratorShowsWindowAndRefusal) {
   shell.admin = false;
-  settings.values[{"QM", "Settings", "init"}] = "x";
+  settings.qm("init") = "x";
   for (unsigned m : {513u, 514u, 515u, 514u}) application.trayCallback(m);
-  EXPECT_EQ(flow.log, (std::vector<std::string>{"show frmpass", "show frmpass"}));
+  EXPECT_EQ(flow.events, (std::vector<std::string>{"show frmpass", "show frmpass"}));
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.shown[0].message.text, app::kOnlyAdministrators);
 }
@@ -135,7 +135,7 @@ TEST_F(ApplicationTest, SessionEndUnloadsTheMainWindowOnce) {
 
 TEST_F(ApplicationTest, AboutShowsTheAboutWindow) {
   application.aboutCommand();
-  EXPECT_EQ(flow.log, (std::vector<std::string>{"show frmSplash"}));
+  EXPECT_EQ(flow.events, (std::vector<std::string>{"show frmSplash"}));
 }
 
 }  // namespace

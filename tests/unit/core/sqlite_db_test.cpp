@@ -13,7 +13,7 @@ using testsupport::TempDir;
 // Builds a database the way the installer does, through a separate creating connection.
 void createSchema(const std::string& path) {
   testsupport::writeBytes(path, "");
-  auto db = store::Database::openExisting(path);
+  auto db = core::Database::openExisting(path);
   db.execute("CREATE TABLE tab1 (ID INTEGER PRIMARY KEY AUTOINCREMENT, Foldername TEXT, Path TEXT, Handle INTEGER)");
 }
 
@@ -21,9 +21,9 @@ TEST(SqliteDb, MissingFileIsAnErrorAndIsNotCreated) {
   TempDir dir;
   const std::string path = dir.file("accum.lsb");
   try {
-    store::Database::openExisting(path);
+    core::Database::openExisting(path);
     FAIL() << "opening a missing database succeeded";
-  } catch (const store::StoreError& e) {
+  } catch (const core::StoreError& e) {
     EXPECT_EQ(e.number(), 14) << e.description();  // SQLITE_CANTOPEN
     EXPECT_EQ(e.description(), "unable to open database file");
   }
@@ -34,11 +34,11 @@ TEST(SqliteDb, NotADatabaseFailsAtTheFirstStatement) {
   TempDir dir;
   const std::string path = dir.file("accum.lsb");
   testsupport::writeBytes(path, std::string(4096, 'x'));
-  auto db = store::Database::openExisting(path);
+  auto db = core::Database::openExisting(path);
   try {
     db.query("select ID,Foldername,Path from tab1");
     FAIL() << "query on a text file succeeded";
-  } catch (const store::StoreError& e) {
+  } catch (const core::StoreError& e) {
     EXPECT_EQ(e.number(), 26) << e.description();  // SQLITE_NOTADB
     EXPECT_EQ(e.description(), "file is not a database");
   }
@@ -48,11 +48,11 @@ TEST(SqliteDb, MissingTableCarriesSqliteMessage) {
   TempDir dir;
   const std::string path = dir.file("accum.lsb");
   testsupport::writeBytes(path, "");
-  auto db = store::Database::openExisting(path);
+  auto db = core::Database::openExisting(path);
   try {
     db.execute("delete from tab1 where ID=1");
     FAIL();
-  } catch (const store::StoreError& e) {
+  } catch (const core::StoreError& e) {
     EXPECT_EQ(e.number(), 1);
     EXPECT_EQ(e.description(), "no such table: tab1");
   }
@@ -62,7 +62,7 @@ TEST(SqliteDb, RowsComeBackWithNullsAndBoundTextIntact) {
   TempDir dir;
   const std::string path = dir.file("accum.lsb");
   createSchema(path);
-  auto db = store::Database::openExisting(path);
+  auto db = core::Database::openExisting(path);
   auto insert = db.prepare("insert into tab1 (Foldername, Path) values (?, ?)");
   const std::string tricky = "C:\\It's 100% \"mine\" \xE6\x96\x87";
   insert.bindText(1, "mine");
@@ -86,8 +86,8 @@ TEST(SqliteDb, SyntaxErrorIsReportedNotSwallowed) {
   TempDir dir;
   const std::string path = dir.file("accum.lsb");
   createSchema(path);
-  auto db = store::Database::openExisting(path);
-  EXPECT_THROW(db.execute("update tab1 set Handle= where ID="), store::StoreError);
+  auto db = core::Database::openExisting(path);
+  EXPECT_THROW(db.execute("update tab1 set Handle= where ID="), core::StoreError);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "credentials/pass_codec.h"
-#include "fakes.h"
+#include "unit/credentials/world.h"
 
 namespace {
 
@@ -13,21 +13,22 @@ using credentials::frmpassfirst;
 using credentials::frmpassforgot;
 using platform::MsgIcon;
 using platform::WindowId;
-using Log = std::vector<std::string>;
+using credentialstest::World;
+using testsupport::Log;
 
-const std::string kAutostartData = "C:\\Program Files\\Quillmar\\QuillmarFolderVardel.exe";
+const std::string kAutostartData = "C:\\Program Files\\Quillmar Folder Vardel\\QuillmarFolderVardel.exe";
 
-std::string encode(const std::string& ansi) { return modpass::PassCodec(ansi, "encode").value(); }
-std::optional<std::string> decode(const std::string& stored) { return modpass::PassCodec(stored, "decode"); }
+std::string encode(const std::string& ansi) { return credentials::modpass::PassCodec(ansi, "encode").value(); }
+std::optional<std::string> decode(const std::string& stored) { return credentials::modpass::PassCodec(stored, "decode"); }
 
 // A world where the first run is done: password "Secret1", question and answer stored.
-void storeCredentials(fakes::World& w, const std::string& password = "Secret1") {
+void storeCredentials(World& w, const std::string& password = "Secret1") {
   w.settings.qm("init") = encode(password);
   w.settings.qm("cmdsq") = encode("Pet's Name");
   w.settings.qm("cmds") = encode("Rex the 2nd");
 }
 
-void expectAutostart(fakes::World& w) {
+void expectAutostart(World& w) {
   const auto it = w.registry.values.find(
       {platform::RootKey::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "QuillmarFolderVardel"});
   ASSERT_NE(it, w.registry.values.end()) << "no autostart value";
@@ -37,7 +38,7 @@ void expectAutostart(fakes::World& w) {
   EXPECT_EQ(it->second.data, data);
 }
 
-void expectOneError(const fakes::World& w, WindowId owner, const std::string& text) {
+void expectOneError(const World& w, WindowId owner, const std::string& text) {
   ASSERT_EQ(w.dialogs.shown.size(), 1u) << "expected: " << text;
   const auto& [shownOwner, message] = w.dialogs.shown[0];
   EXPECT_EQ(message.text, text);
@@ -50,7 +51,7 @@ void expectOneError(const fakes::World& w, WindowId owner, const std::string& te
 // ---------------------------------------------------------------- first run
 
 TEST(frmpassfirst, LoadFillsTheQuestionsInOrder) {
-  fakes::World w;
+  World w;
   frmpassfirst form(w.ports);
   EXPECT_EQ(form.Combo1, "Pet's Name");
   form.Form_Load();
@@ -92,7 +93,7 @@ const FirstRunRefusal kFirstRunRefusals[] = {
 TEST(frmpassfirst, OkRefusalsInCheckOrderLeaveEverythingAsTyped) {
   for (const auto& c : kFirstRunRefusals) {
     SCOPED_TRACE(c.name);
-    fakes::World w;
+    World w;
     frmpassfirst form(w.ports);
     form.Form_Load();
     form.Text1 = c.text1;
@@ -131,7 +132,7 @@ TEST(frmpassfirst, OkStoresTheThreeEncodedAndHandsOverToLogin) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    fakes::World w;
+    World w;
     frmpassfirst form(w.ports);
     form.Form_Load();
     form.Text1 = c.password;
@@ -140,7 +141,7 @@ TEST(frmpassfirst, OkStoresTheThreeEncodedAndHandsOverToLogin) {
     form.Text3 = c.answer;
     form.StyleButton1_Click();
 
-    EXPECT_TRUE(w.dialogs.shown.empty()) << (w.dialogs.shown.empty() ? "" : w.dialogs.shown[0].second.text);
+    EXPECT_TRUE(w.dialogs.shown.empty()) << (w.dialogs.shown.empty() ? "" : w.dialogs.shown[0].message.text);
     EXPECT_EQ(w.log, (Log{"show frmpass", "hide frmpassfirst"}));
     const auto ansi = [&](const std::string& s) { return w.codePage.toAnsi(s).value(); };
     EXPECT_EQ(decode(w.settings.qm("init")), ansi(c.password));
@@ -156,14 +157,14 @@ TEST(frmpassfirst, OkStoresTheThreeEncodedAndHandsOverToLogin) {
 }
 
 TEST(frmpassfirst, PasswordIsWrittenLastSoAFailedWriteLeavesNoPassword) {
-  fakes::World w;
+  World w;
   frmpassfirst form(w.ports);
   form.Text1 = form.Text2 = "abcdefg";
   form.Text3 = "a";
   form.StyleButton1_Click();
   EXPECT_EQ(w.settings.writes, (std::vector<std::string>{"cmdsq", "cmds", "init"}));
 
-  fakes::World failing;
+  World failing;
   failing.settings.refuse = {"cmds"};
   frmpassfirst again(failing.ports);
   again.Text1 = again.Text2 = "abcdefg";
@@ -177,7 +178,7 @@ TEST(frmpassfirst, PasswordIsWrittenLastSoAFailedWriteLeavesNoPassword) {
 }
 
 TEST(frmpassfirst, EnterRunsOkAndOtherKeysDoNothing) {
-  fakes::World w;
+  World w;
   frmpassfirst form(w.ports);
   form.Form_KeyPress('a');
   form.Form_KeyPress(10);
@@ -189,7 +190,7 @@ TEST(frmpassfirst, EnterRunsOkAndOtherKeysDoNothing) {
 // ---------------------------------------------------------------- login
 
 TEST(frmpass, LoadWritesTheAutostartValue) {
-  fakes::World w;
+  World w;
   frmpass form(w.ports);
   form.Form_Load();
   expectAutostart(w);
@@ -197,14 +198,14 @@ TEST(frmpass, LoadWritesTheAutostartValue) {
 }
 
 TEST(frmpass, AutostartFailuresAreSilent) {
-  fakes::World w;
+  World w;
   w.registry.createError = 5;  // no rights on the machine-wide key
   frmpass form(w.ports);
   form.Form_Load();
   EXPECT_TRUE(w.log.empty());
 
-  fakes::World other;
-  other.shell.directory = "C:\\\xE6\xBC\xA2";  // no ANSI spelling: nothing is registered
+  World other;
+  other.shell.appDir = "C:\\\xE6\xBC\xA2";  // no ANSI spelling: nothing is registered
   frmpass second(other.ports);
   second.Form_Load();
   EXPECT_TRUE(other.registry.calls.empty());
@@ -235,7 +236,7 @@ TEST(frmpass, OkComparesWithTheStoredPasswordExactly) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    fakes::World w;
+    World w;
     w.settings.qm("init") = c.stored ? encode(*c.stored) : "A";
     frmpass form(w.ports);
     form.Text1 = c.typed;
@@ -252,7 +253,7 @@ TEST(frmpass, OkComparesWithTheStoredPasswordExactly) {
 }
 
 TEST(frmpass, PasswordIsReadAfreshOnEveryOk) {
-  fakes::World w;
+  World w;
   storeCredentials(w, "FirstOne");
   frmpass form(w.ports);
   form.Text1 = "FirstOne";
@@ -265,7 +266,7 @@ TEST(frmpass, PasswordIsReadAfreshOnEveryOk) {
 }
 
 TEST(frmpass, CancelAndForgot) {
-  fakes::World w;
+  World w;
   storeCredentials(w);
   frmpass form(w.ports);
   form.Text1 = "typed";
@@ -279,7 +280,7 @@ TEST(frmpass, CancelAndForgot) {
 }
 
 TEST(frmpass, EnterRunsOk) {
-  fakes::World w;
+  World w;
   storeCredentials(w);
   frmpass form(w.ports);
   form.Text1 = "Secret1";
@@ -292,7 +293,7 @@ TEST(frmpass, EnterRunsOk) {
 // ---------------------------------------------------------------- recovery
 
 TEST(frmpassforgot, LoadShowsTheStoredQuestionAndWritesAutostart) {
-  fakes::World w;
+  World w;
   storeCredentials(w);
   frmpassforgot form(w.ports);
   EXPECT_EQ(form.Label4, "NA");
@@ -300,7 +301,7 @@ TEST(frmpassforgot, LoadShowsTheStoredQuestionAndWritesAutostart) {
   EXPECT_EQ(form.Label4, "Pet's Name");
   expectAutostart(w);
 
-  fakes::World empty;
+  World empty;
   frmpassforgot none(empty.ports);
   none.Form_Load();
   EXPECT_EQ(none.Label4, "") << "no stored question: empty, not NA";
@@ -321,7 +322,7 @@ TEST(frmpassforgot, OkComparesTheAnswerExactly) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    fakes::World w;
+    World w;
     storeCredentials(w, "my pass 1");
     frmpassforgot form(w.ports);
     form.Form_Load();
@@ -329,9 +330,9 @@ TEST(frmpassforgot, OkComparesTheAnswerExactly) {
     form.StyleButton1_Click();
     if (c.accepted) {
       EXPECT_EQ(w.log, (Log{"message Your password is my pass 1", "hide frmpassforgot", "show frmpass"}));
-      EXPECT_EQ(w.dialogs.shown.at(0).second.icon, MsgIcon::Information);
-      EXPECT_EQ(w.dialogs.shown.at(0).second.title, "Quillmar Folder Vardel");
-      EXPECT_EQ(w.dialogs.shown.at(0).first, WindowId::frmpassforgot);
+      EXPECT_EQ(w.dialogs.shown.at(0).message.icon, MsgIcon::Information);
+      EXPECT_EQ(w.dialogs.shown.at(0).message.title, "Quillmar Folder Vardel");
+      EXPECT_EQ(w.dialogs.shown.at(0).owner, WindowId::frmpassforgot);
     } else {
       expectOneError(w, WindowId::frmpassforgot, "The secret answer is incorrect.");
       EXPECT_TRUE(w.flow.events.empty());
@@ -341,7 +342,7 @@ TEST(frmpassforgot, OkComparesTheAnswerExactly) {
 }
 
 TEST(frmpassforgot, PasswordIsTheOneStoredAtOkButTheAnswerTheOneStoredAtCreation) {
-  fakes::World w;
+  World w;
   storeCredentials(w, "OldPassword");
   frmpassforgot form(w.ports);
   form.Form_Load();
@@ -357,7 +358,7 @@ TEST(frmpassforgot, PasswordIsTheOneStoredAtOkButTheAnswerTheOneStoredAtCreation
 }
 
 TEST(frmpassforgot, NoStoredAnswerAcceptsAnEmptyFieldButAnUndecodableOneAcceptsNothing) {
-  fakes::World w;
+  World w;
   w.settings.qm("init") = encode("abcdef");
   frmpassforgot form(w.ports);
   form.Form_Load();
@@ -365,7 +366,7 @@ TEST(frmpassforgot, NoStoredAnswerAcceptsAnEmptyFieldButAnUndecodableOneAcceptsN
   EXPECT_EQ(w.log.at(0), "message Your password is abcdef");
 
   for (const char* typed : {"", "A", "\x01"}) {
-    fakes::World bad;
+    World bad;
     bad.settings.qm("init") = encode("abcdef");
     bad.settings.qm("cmds") = "A";  // decodes below 0
     frmpassforgot f(bad.ports);
@@ -377,7 +378,7 @@ TEST(frmpassforgot, NoStoredAnswerAcceptsAnEmptyFieldButAnUndecodableOneAcceptsN
 }
 
 TEST(frmpassforgot, AnUndecodablePasswordIsNotRevealedAsSomethingElse) {
-  fakes::World w;
+  World w;
   storeCredentials(w);
   w.settings.qm("init") = "A";
   frmpassforgot form(w.ports);
@@ -389,7 +390,7 @@ TEST(frmpassforgot, AnUndecodablePasswordIsNotRevealedAsSomethingElse) {
 }
 
 TEST(frmpassforgot, CancelOnlyHidesAndEnterRunsOk) {
-  fakes::World w;
+  World w;
   storeCredentials(w);
   frmpassforgot form(w.ports);
   form.Form_Load();
@@ -424,7 +425,7 @@ TEST(frmpasschange, OkRefusalsInCheckOrder) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    fakes::World w;
+    World w;
     storeCredentials(w);
     const std::string before = w.settings.qm("init");
     frmpasschange form(w.ports);
@@ -443,7 +444,7 @@ TEST(frmpasschange, OkRefusalsInCheckOrder) {
 
 TEST(frmpasschange, StoredValueThatIsEmptyOrUndecodableNeverMatches) {
   for (const char* stored : {"", "A"}) {
-    fakes::World w;
+    World w;
     w.settings.qm("init") = stored;
     frmpasschange form(w.ports);
     form.Text1 = "anything";
@@ -454,7 +455,7 @@ TEST(frmpasschange, StoredValueThatIsEmptyOrUndecodableNeverMatches) {
 }
 
 TEST(frmpasschange, SuccessStoresTheNewPasswordForLoginAndRecovery) {
-  fakes::World w;
+  World w;
   storeCredentials(w);
   const std::string question = w.settings.qm("cmdsq");
   const std::string answer = w.settings.qm("cmds");
@@ -465,7 +466,7 @@ TEST(frmpasschange, SuccessStoresTheNewPasswordForLoginAndRecovery) {
   form.StyleButton1_Click();
 
   EXPECT_EQ(w.log, (Log{"message The password has been changed successfully.", "hide frmpasschange"}));
-  EXPECT_EQ(w.dialogs.shown.at(0).second.icon, MsgIcon::Information);
+  EXPECT_EQ(w.dialogs.shown.at(0).message.icon, MsgIcon::Information);
   EXPECT_EQ(decode(w.settings.qm("init")), "Brand new");
   EXPECT_EQ(w.settings.qm("cmdsq"), question);
   EXPECT_EQ(w.settings.qm("cmds"), answer);
@@ -492,7 +493,7 @@ TEST(frmpasschange, SuccessStoresTheNewPasswordForLoginAndRecovery) {
 }
 
 TEST(frmpasschange, NewPasswordMayEqualTheOld) {
-  fakes::World w;
+  World w;
   storeCredentials(w);
   frmpasschange form(w.ports);
   form.Text1 = form.Text2 = "Secret1";
@@ -502,7 +503,7 @@ TEST(frmpasschange, NewPasswordMayEqualTheOld) {
 }
 
 TEST(frmpasschange, LoadEmptiesCancelHidesForgotShowsRecoveryAndStays) {
-  fakes::World w;
+  World w;
   storeCredentials(w);
   frmpasschange form(w.ports);
   form.Text1 = "x";
@@ -517,7 +518,7 @@ TEST(frmpasschange, LoadEmptiesCancelHidesForgotShowsRecoveryAndStays) {
   EXPECT_EQ(w.log, (Log{"show frmpassforgot", "hide frmpasschange"}));
   EXPECT_EQ(form.Text1, "typed");
 
-  fakes::World failing;
+  World failing;
   storeCredentials(failing);
   failing.settings.refuse = {"init"};
   frmpasschange f(failing.ports);

@@ -7,7 +7,7 @@
 
 namespace {
 
-using modpass::PassCodec;
+using credentials::modpass::PassCodec;
 
 std::string bytes(std::initializer_list<int> codes) {
   std::string out;

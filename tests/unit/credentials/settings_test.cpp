@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "credentials/pass_codec.h"
-#include "fakes.h"
+#include "support/fakes.h"
 
 namespace {
 
@@ -11,12 +11,12 @@ using credentials::Cp1252;
 using credentials::encodeTyped;
 
 TEST(CredentialSettings, StoredUnderQmSettingsAndMissingReadsEmpty) {
-  fakes::Settings store;
+  testsupport::FakeSettings store;
   EXPECT_EQ(credentials::readStored(store, credentials::kPasswordKey), "");
   EXPECT_EQ(credentials::readDecoded(store, credentials::kAnswerKey), std::optional<std::string>(""));
   ASSERT_TRUE(credentials::writeStored(store, credentials::kQuestionKey, "q"));
-  EXPECT_EQ(store.values.count("QM/Settings/cmdsq"), 1u);
-  store.qm("init") = *modpass::PassCodec("secret 1", "encode");
+  EXPECT_EQ(store.values.count({"QM", "Settings", "cmdsq"}), 1u);
+  store.qm("init") = *credentials::modpass::PassCodec("secret 1", "encode");
   EXPECT_EQ(credentials::readDecoded(store, credentials::kPasswordKey), std::optional<std::string>("secret 1"));
   store.qm("cmds") = "A";  // not made by the codec
   EXPECT_EQ(credentials::readDecoded(store, credentials::kAnswerKey), std::nullopt);
@@ -45,7 +45,7 @@ TEST(CredentialSettings, EncodeTypedRefusesWhatTheCodecCannotCarry) {
     const auto result = encodeTyped(c.typed, cp);
     EXPECT_EQ(result.refused, c.refused) << c.name;
     if (*c.refused == '\0') {
-      const auto back = modpass::PassCodec(result.ansi, "decode");
+      const auto back = credentials::modpass::PassCodec(result.ansi, "decode");
       ASSERT_TRUE(back) << c.name;
       EXPECT_EQ(cp.toUtf8(*back), c.typed) << c.name;
     } else {

@@ -30,7 +30,7 @@ TEST(FolderStatements, AnIdThatIsNoNumberIsRefused) {
     try {
       protect::sql::deleteFolder(id);
       ADD_FAILURE() << "accepted \"" << id << "\"";
-    } catch (const store::StoreError& e) {
+    } catch (const core::StoreError& e) {
       EXPECT_EQ(e.number(), 21) << id;
     }
   }
@@ -127,7 +127,7 @@ TEST(FolderStore, EveryOperationFailsWithSqlitesNumberAndDescription) {
       try {
         run();
         ADD_FAILURE() << c.name << ": " << operation << " succeeded";
-      } catch (const store::StoreError& e) {
+      } catch (const core::StoreError& e) {
         EXPECT_EQ(e.number(), c.number) << c.name << ": " << operation << ": " << e.description();
         EXPECT_EQ(e.description(), c.description) << c.name << ": " << operation;
       }
@@ -140,16 +140,16 @@ TEST(FolderStore, TableWithoutAColumnFailsTheAdd) {
   testsupport::TempDir dir;
   const std::string path = dir.file("accum.lsb");
   testsupport::writeBytes(path, "");
-  store::Database::openExisting(path).execute("CREATE TABLE tab1 (ID INTEGER PRIMARY KEY, Foldername TEXT)");
+  core::Database::openExisting(path).execute("CREATE TABLE tab1 (ID INTEGER PRIMARY KEY, Foldername TEXT)");
   SqliteFolderStore store(path);
   try {
     store.addFolder("A", "C:\\A");
     FAIL() << "added to a table without Path";
-  } catch (const store::StoreError& e) {
+  } catch (const core::StoreError& e) {
     EXPECT_EQ(e.number(), 1);
     EXPECT_EQ(e.description(), "no such column: Path");
   }
-  EXPECT_TRUE(store::Database::openExisting(path).query("select * from tab1").empty());
+  EXPECT_TRUE(core::Database::openExisting(path).query("select * from tab1").empty());
 }
 
 TEST(FolderStore, WriteAheadLogWhileInUseRollbackJournalAtRest) {

@@ -82,18 +82,18 @@ const EditCase kEditCases[] = {
 
 TEST(IniEdit, Cases) {
   for (const EditCase& c : kEditCases) {
-    const std::string got = INIwrite::editText(c.content, c.section, c.key, c.value);
+    const std::string got = protect::INIwrite::editText(c.content, c.section, c.key, c.value);
     EXPECT_EQ(shown(got), shown(c.expected)) << c.name;
   }
 }
 
 TEST(IniEdit, TheLockMarkOnAFolderWithoutDesktopIni) {
-  const std::string first = INIwrite::editText("", ".ShellClassInfo", "IconFile", "C:\\Windows\\system32\\lock.ico");
-  const std::string second = INIwrite::editText(first, ".ShellClassInfo", "IconIndex", "0");
+  const std::string first = protect::INIwrite::editText("", ".ShellClassInfo", "IconFile", "C:\\Windows\\system32\\lock.ico");
+  const std::string second = protect::INIwrite::editText(first, ".ShellClassInfo", "IconIndex", "0");
   EXPECT_EQ(shown(second), shown("[.ShellClassInfo]\r\nIconIndex=0\r\nIconFile=C:\\Windows\\system32\\lock.ico\r\n"));
   // Marking again changes nothing.
-  const std::string again = INIwrite::editText(
-      INIwrite::editText(second, ".ShellClassInfo", "IconFile", "C:\\Windows\\system32\\lock.ico"), ".ShellClassInfo",
+  const std::string again = protect::INIwrite::editText(
+      protect::INIwrite::editText(second, ".ShellClassInfo", "IconFile", "C:\\Windows\\system32\\lock.ico"), ".ShellClassInfo",
       "IconIndex", "0");
   EXPECT_EQ(shown(again), shown(second));
 }
@@ -107,7 +107,7 @@ class IniFile : public ::testing::Test {
 };
 
 TEST_F(IniFile, MissingFileIsCreatedWithArchiveAttribute) {
-  INIwrite::WriteINIKey(fs, path, "s", "k", "v");
+  protect::INIwrite::WriteINIKey(fs, path, "s", "k", "v");
   ASSERT_NE(fs.file(path), nullptr);
   EXPECT_EQ(fs.file(path)->bytes, "[s]\r\nk=v\r\n");
   EXPECT_EQ(fs.file(path)->attributes, platform::attr::kArchive);
@@ -115,13 +115,13 @@ TEST_F(IniFile, MissingFileIsCreatedWithArchiveAttribute) {
 
 TEST_F(IniFile, ReadOnlyHiddenSystemFileKeepsOnlyArchive) {
   fs.addFile(path, "[s]\r\nk=1\r\n", platform::attr::kReadOnly | platform::attr::kHidden | platform::attr::kSystem);
-  INIwrite::WriteINIKey(fs, path, "s", "k", "2");
+  protect::INIwrite::WriteINIKey(fs, path, "s", "k", "2");
   EXPECT_EQ(fs.file(path)->bytes, "[s]\r\nk=2\r\n");
   EXPECT_EQ(fs.file(path)->attributes, platform::attr::kArchive);
 }
 
 TEST_F(IniFile, MissingDirectoryFailsAndCreatesNothing) {
-  EXPECT_THROW(INIwrite::WriteINIKey(fs, "C:\\Gone\\Desktop.ini", "s", "k", "v"), INIwrite::IniError);
+  EXPECT_THROW(protect::INIwrite::WriteINIKey(fs, "C:\\Gone\\Desktop.ini", "s", "k", "v"), protect::INIwrite::IniError);
   EXPECT_EQ(fs.file("C:\\Gone\\Desktop.ini"), nullptr);
 }
 
@@ -131,7 +131,7 @@ TEST_F(IniFile, UnreadableOrUnwritableFileFailsAndKeepsItsBytes) {
     fs.unreadable.clear();
     fs.unwritable.clear();
     (readFails ? fs.unreadable : fs.unwritable).insert(protecttest::FakeFileSystem::key(path));
-    EXPECT_THROW(INIwrite::WriteINIKey(fs, path, "s", "k", "2"), INIwrite::IniError) << readFails;
+    EXPECT_THROW(protect::INIwrite::WriteINIKey(fs, path, "s", "k", "2"), protect::INIwrite::IniError) << readFails;
     EXPECT_EQ(fs.file(path)->bytes, "[s]\r\nk=1\r\n") << readFails;
   }
 }
@@ -231,7 +231,7 @@ TEST(IniEdit, RandomFilesKeepTheInvariants) {
     const std::string& section = sections[rng() % sections.size()];
     const std::string& key = keys[rng() % keys.size()];
     const std::string& value = values[rng() % values.size()];
-    const std::string got = INIwrite::editText(content, section, key, value);
+    const std::string got = protect::INIwrite::editText(content, section, key, value);
     const std::string where = "content \"" + shown(content) + "\" section " + section + " key " + key +
                               " value \"" + shown(value) + "\" gave \"" + shown(got) + "\"";
 

@@ -15,12 +15,6 @@ using platform::attr::kSystem;
 using protect::ButtonStates;
 using protect::ListRow;
 
-// Records the directory notices too.
-struct Shell : testsupport::FakeShell {
-  void directoryChanged(const std::string& path) override { directories.push_back(path); }
-  std::vector<std::string> directories;
-};
-
 const std::string kMark =
     "[.ShellClassInfo]\r\nIconIndex=0\r\nIconFile=C:\\Windows\\system32\\lock.ico\r\n";
 
@@ -52,7 +46,7 @@ struct World {
   protecttest::StoreFile file;
   protect::SqliteFolderStore store{file.path()};
   protecttest::FakeFileSystem fs;
-  Shell shell;
+  testsupport::FakeShell shell;
   protect::LockEngine engine{fs, shell, store, fs.systemDir};
 };
 
@@ -224,11 +218,11 @@ TEST_F(LockEngineTest, StaleOrForeignValuesAreNotClosed) {
   engine.lockAll(listRows());
   const auto rows = store.readAllHandles();
   ASSERT_EQ(rows.size(), 3u);
-  const store::Field heldForB = rows[1].handle;
+  const core::Field heldForB = rows[1].handle;
   struct Case {
     const char* name;
     std::string path;
-    store::Field handle;
+    core::Field handle;
     std::string id;
   } cases[] = {
       {"value held for another folder", "C:\\Data\\A", heldForB, ""},

@@ -14,10 +14,10 @@ class StoreFile {
  public:
   StoreFile() {
     testsupport::writeBytes(path(), "");
-    store::Database::openExisting(path()).execute(kSchema);
+    core::Database::openExisting(path()).execute(kSchema);
   }
   std::string path() const { return dir_.file("accum.lsb"); }
-  store::Database open() const { return store::Database::openExisting(path()); }
+  core::Database open() const { return core::Database::openExisting(path()); }
   // Rows as "Path|Handle" for comparing, NULL shown as "NULL".
   std::vector<std::string> pathsAndHandles() const {
     std::vector<std::string> out;

@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 
+#include "app/module_registry.h"
 #include "credentials/pass_codec.h"
 #include "credentials/settings.h"
 #include "credentials/win32/system_code_page.h"
@@ -14,49 +15,23 @@
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/shell_win32.h"
 #include "support/fakes.h"
+#include "support/sequence.h"
+#include "support/win32/input.h"
+#include "support/win32/pump.h"
 #include "support/win32/screenshot.h"
 #include "support/win32/ui_driver.h"
+#include "support/win32/window_checks.h"
 
 namespace {
 
-using namespace credentials::view;
+using namespace credentials::win32;
 using platform::WindowId;
+using testsupport::pump;
+using testsupport::sameSequence;
 
 constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr const char* kRunValue = "QuillmarFolderVardel";
 constexpr const char* kMissing = "\x01<missing>";
-
-// The program's message loop, one message at a time until the queue is empty.
-void pump() {
-  MSG msg;
-  for (int i = 0; i < 5; ++i) {
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      HWND top = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-      if (top && (::GetWindowLongPtrW(top, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) && ::IsDialogMessageW(top, &msg)) {
-        continue;
-      }
-      ::TranslateMessage(&msg);
-      ::DispatchMessageW(&msg);
-    }
-    ::Sleep(10);
-  }
-}
-
-// A key as the keyboard sends it, through the loop (so the dialog manager sees it first).
-void press(UINT vk) {
-  HWND focus = ::GetFocus();
-  ASSERT_NE(focus, nullptr);
-  ::PostMessageW(focus, WM_KEYDOWN, vk, 1);
-  ::PostMessageW(focus, WM_KEYUP, vk, 0xC0000001);
-  pump();
-}
-
-// A left click as the mouse gives it (the button clicks only while the pointer is over it).
-void click(HWND button) {
-  ASSERT_NE(button, nullptr);
-  testsupport::clickButton(button);
-  pump();
-}
 
 // The id of the control with the focus (the combo box for its edit field).
 int focusedId() {
@@ -119,32 +94,28 @@ class CredentialWindows : public ::testing::Test {
   }
 
   void store(const std::string& password, const std::string& question, const std::string& answer) {
-    settings.save("QM", "Settings", "init", *modpass::PassCodec(password, "encode"));
-    settings.save("QM", "Settings", "cmdsq", *modpass::PassCodec(question, "encode"));
-    settings.save("QM", "Settings", "cmds", *modpass::PassCodec(answer, "encode"));
+    settings.save("QM", "Settings", "init", *credentials::modpass::PassCodec(password, "encode"));
+    settings.save("QM", "Settings", "cmdsq", *credentials::modpass::PassCodec(question, "encode"));
+    settings.save("QM", "Settings", "cmds", *credentials::modpass::PassCodec(answer, "encode"));
   }
   HWND show(WindowId id) {
     flow.show(id);
     pump();
     return flow.handle(id);
   }
-  std::vector<std::string> messages() const {
-    std::vector<std::string> out;
-    for (const auto& shown : dialogs.shown) out.push_back(shown.message.text);
-    return out;
-  }
   std::string decoded(const char* key) {
-    return modpass::PassCodec(settings.get("QM", "Settings", key, ""), "decode").value_or("<undecodable>");
+    return credentials::modpass::PassCodec(settings.get("QM", "Settings", key, ""), "decode").value_or("<undecodable>");
   }
 
-  win::SettingsStoreWin32 settings;
+  platform::win32::SettingsStoreWin32 settings;
   testsupport::FakeDialogs dialogs;
-  win::WindowFlowWin32 flow;
-  win::RegistryWin32 registry;
-  win::ShellWin32 shell;
-  credentials::SystemCodePage codePage;
-  credentials::Ports ports{settings, dialogs, flow, registry, shell, codePage};
-  credentials::view::CredentialWindows windows{ports};
+  platform::win32::WindowFlowWin32 flow;
+  platform::win32::RegistryWin32 registry;
+  app::ModuleRegistry::Writer registryWriter{registry};
+  platform::win32::ShellWin32 shell;
+  credentials::win32::SystemCodePage codePage;
+  credentials::Ports ports{settings, dialogs, flow, registryWriter, shell, codePage};
+  credentials::win32::CredentialWindows windows{ports};
 
  private:
   std::map<std::string, std::string> saved_;
@@ -244,21 +215,12 @@ TEST_F(CredentialWindows, FrameLayoutMaskAndFocusOrder) {
     const LONG_PTR style = ::GetWindowLongPtrW(hwnd, GWL_STYLE);
     EXPECT_EQ(style & WS_CAPTION, static_cast<LONG_PTR>(WS_BORDER)) << "a thin border, no title bar";
     EXPECT_TRUE(::GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) << "not in the taskbar";
-    RECT window{};
-    ::GetWindowRect(hwnd, &window);
-    RECT work{};
-    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    EXPECT_LE(std::abs((window.left + window.right) - (work.left + work.right)), 1) << "centred across";
-    EXPECT_LE(std::abs((window.top + window.bottom) - (work.top + work.bottom)), 1) << "centred down";
+    EXPECT_TRUE(testsupport::centredOnWorkArea(hwnd));
 
     for (const Expected& e : w.controls) {
       HWND child = ::GetDlgItem(hwnd, e.id);
       ASSERT_NE(child, nullptr) << "control " << e.id;
-      RECT r{};
-      ::GetWindowRect(child, &r);
-      ::MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&r), 2);
-      EXPECT_TRUE(::EqualRect(&r, &e.rect))
-          << "control " << e.id << " at " << r.left << "," << r.top << " to " << r.right << "," << r.bottom;
+      EXPECT_TRUE(testsupport::sameRect(e.rect, testsupport::rectIn(hwnd, child))) << "control " << e.id;
       EXPECT_EQ(testsupport::windowText(child), e.text) << "control " << e.id;
       if (e.className) {
         wchar_t cls[64] = {};
@@ -275,7 +237,7 @@ TEST_F(CredentialWindows, FrameLayoutMaskAndFocusOrder) {
     EXPECT_EQ(focusedId(), w.tabOrder.front()) << "first focus";
     std::vector<int> order{focusedId()};
     for (std::size_t i = 1; i <= w.tabOrder.size(); ++i) {
-      press(VK_TAB);
+      ASSERT_TRUE(testsupport::pressKey(VK_TAB)) << "nothing has the focus";
       order.push_back(focusedId());
     }
     std::vector<int> expected = w.tabOrder;
@@ -306,10 +268,10 @@ TEST_F(CredentialWindows, FirstRunOkStoresWhatWasTypedAndHandsOverToLogin) {
   ::SetWindowTextW(::GetDlgItem(first, kText2), L"Pass word 1");
   ::SetWindowTextW(combo, L"Where was I born?");
   ::SetWindowTextW(::GetDlgItem(first, kText3), L"Lyon");
-  click(::GetDlgItem(first, kStyleButton1));
+  ASSERT_TRUE(testsupport::click(::GetDlgItem(first, kStyleButton1)));
   pump();
 
-  EXPECT_TRUE(messages().empty()) << (messages().empty() ? "" : messages()[0]);
+  EXPECT_TRUE(sameSequence({}, dialogs.texts()));
   EXPECT_EQ(decoded("init"), "Pass word 1");
   EXPECT_EQ(decoded("cmdsq"), "Where was I born?");
   EXPECT_EQ(decoded("cmds"), "Lyon");
@@ -331,24 +293,24 @@ TEST_F(CredentialWindows, EnterRunsOkWhereverTheFocusIsExceptInTheChangeWindow) 
   store("Secret1", "Pet's Name", "Rex");
   HWND first = show(WindowId::frmpassfirst);
   ::SetFocus(::GetDlgItem(first, kText2));
-  press(VK_RETURN);
-  EXPECT_EQ(messages(), (std::vector<std::string>{"Error!!Please enter the password."}));
+  ASSERT_TRUE(testsupport::pressKey(VK_RETURN));
+  EXPECT_TRUE(sameSequence({"Error!!Please enter the password."}, dialogs.texts()));
   ::SetFocus(::GetDlgItem(first, kCombo1));  // the focus goes to the drop-down's own edit field
   ASSERT_EQ(focusedId(), kCombo1);
   ASSERT_NE(::GetFocus(), ::GetDlgItem(first, kCombo1));
-  press(VK_RETURN);
-  EXPECT_EQ(messages().size(), 2u) << "Enter in the question field";
+  ASSERT_TRUE(testsupport::pressKey(VK_RETURN));
+  EXPECT_EQ(dialogs.texts().size(), 2u) << "Enter in the question field";
   flow.hide(WindowId::frmpassfirst);
 
   dialogs.shown.clear();
   HWND login = show(WindowId::frmpass);
   ::SetFocus(::GetDlgItem(login, kStyleButton2));  // Cancel has the focus; the window sees Enter first
-  press(VK_RETURN);
-  EXPECT_EQ(messages(), (std::vector<std::string>{"Error !! The password is incorrect."}));
+  ASSERT_TRUE(testsupport::pressKey(VK_RETURN));
+  EXPECT_TRUE(sameSequence({"Error !! The password is incorrect."}, dialogs.texts()));
   EXPECT_TRUE(::IsWindowVisible(login)) << "Enter did not press Cancel";
   ::SetWindowTextW(::GetDlgItem(login, kText1), L"Secret1");
   ::SetFocus(::GetDlgItem(login, kText1));
-  press(VK_RETURN);
+  ASSERT_TRUE(testsupport::pressKey(VK_RETURN));
   EXPECT_FALSE(::IsWindowVisible(login));
   EXPECT_TRUE(flow.isVisible(WindowId::Form1));
   EXPECT_EQ(testsupport::windowText(::GetDlgItem(login, kText1)), L"") << "emptied after a correct password";
@@ -359,14 +321,14 @@ TEST_F(CredentialWindows, EnterRunsOkWhereverTheFocusIsExceptInTheChangeWindow) 
   ::SetWindowTextW(::GetDlgItem(change, kText2), L"Another1");
   for (int id : {kText1, kText2, kStyleButton1}) {
     ::SetFocus(::GetDlgItem(change, id));
-    press(VK_RETURN);
+    ASSERT_TRUE(testsupport::pressKey(VK_RETURN));
   }
-  EXPECT_TRUE(messages().empty()) << "Enter has no command here";
+  EXPECT_TRUE(sameSequence({}, dialogs.texts())) << "Enter has no command here";
   EXPECT_TRUE(::IsWindowVisible(change));
   EXPECT_EQ(decoded("init"), "Secret1");
-  click(::GetDlgItem(change, kStyleButton1));
+  ASSERT_TRUE(testsupport::click(::GetDlgItem(change, kStyleButton1)));
   pump();
-  EXPECT_EQ(messages(), (std::vector<std::string>{"The password has been changed successfully."}));
+  EXPECT_TRUE(sameSequence({"The password has been changed successfully."}, dialogs.texts()));
   EXPECT_EQ(decoded("init"), "Another1");
   EXPECT_FALSE(::IsWindowVisible(change));
 }
@@ -375,8 +337,9 @@ TEST_F(CredentialWindows, LoginCancelKeepsTheFieldAndStillRegistersAutostart) {
   store("Secret1", "Pet's Name", "Rex");
   HWND login = show(WindowId::frmpass);
   EXPECT_EQ(runValue(), shell.applicationDirectory() + "\\QuillmarFolderVardel.exe");
-  ::SetWindowTextW(::GetDlgItem(login, kText1), L"half typed");
-  click(::GetDlgItem(login, kStyleButton2));
+  ASSERT_EQ(focusedId(), kText1);
+  ASSERT_TRUE(testsupport::type(L"half typed"));
+  ASSERT_TRUE(testsupport::click(::GetDlgItem(login, kStyleButton2)));
   pump();
   EXPECT_FALSE(::IsWindowVisible(login));
   setRunValue(std::nullopt);
@@ -385,7 +348,7 @@ TEST_F(CredentialWindows, LoginCancelKeepsTheFieldAndStillRegistersAutostart) {
   EXPECT_EQ(focusedId(), kStyleButton2) << "the focus comes back where it was: the clicked Cancel";
   EXPECT_EQ(runValue(), std::nullopt) << "the creation steps run once";
 
-  click(::GetDlgItem(login, kStyleButton3));
+  ASSERT_TRUE(testsupport::click(::GetDlgItem(login, kStyleButton3)));
   pump();
   EXPECT_FALSE(::IsWindowVisible(login));
   HWND recovery = flow.handle(WindowId::frmpassforgot);
@@ -394,8 +357,8 @@ TEST_F(CredentialWindows, LoginCancelKeepsTheFieldAndStillRegistersAutostart) {
   EXPECT_EQ(testsupport::windowText(::GetDlgItem(recovery, kLabel4)), L"Pet's Name");
   EXPECT_EQ(focusedId(), kText1);
   ::SetWindowTextW(::GetDlgItem(recovery, kText1), L"Rex");
-  press(VK_RETURN);
-  EXPECT_EQ(messages(), (std::vector<std::string>{"Your password is Secret1"}));
+  ASSERT_TRUE(testsupport::pressKey(VK_RETURN));
+  EXPECT_TRUE(sameSequence({"Your password is Secret1"}, dialogs.texts()));
   EXPECT_FALSE(::IsWindowVisible(recovery));
   EXPECT_TRUE(::IsWindowVisible(login));
 }

@@ -12,7 +12,7 @@ namespace {
 using platform::kInvalidHandle;
 
 DWORD openError(const std::string& path) {
-  win::UniqueFile h(::CreateFileW(win::extendedPath(path).c_str(), FILE_LIST_DIRECTORY,
+  platform::win32::UniqueFile h(::CreateFileW(platform::win32::extendedPath(path).c_str(), FILE_LIST_DIRECTORY,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                   FILE_FLAG_BACKUP_SEMANTICS, nullptr));
   return h ? 0 : ::GetLastError();
@@ -20,7 +20,7 @@ DWORD openError(const std::string& path) {
 
 DWORD listError(const std::string& path) {
   WIN32_FIND_DATAW data{};
-  HANDLE find = ::FindFirstFileW((win::extendedPath(path) + L"\\*").c_str(), &data);
+  HANDLE find = ::FindFirstFileW((platform::win32::extendedPath(path) + L"\\*").c_str(), &data);
   if (find == INVALID_HANDLE_VALUE) return ::GetLastError();
   ::FindClose(find);
   return 0;
@@ -29,14 +29,14 @@ DWORD listError(const std::string& path) {
 TEST(FileSystemWin32, HeldDirectoryRefusesEveryOtherOpenUntilClosed) {
   testsupport::TempDir dir;
   const std::string folder = dir.file("held");
-  win::FileSystemWin32 fs;
+  platform::win32::FileSystemWin32 fs;
   ASSERT_TRUE(fs.createDirectory(folder));
 
   const platform::HandleValue h = fs.openDirectory(folder, 0);
   ASSERT_NE(h, kInvalidHandle);
   EXPECT_EQ(openError(folder), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
   EXPECT_EQ(listError(folder), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
-  EXPECT_FALSE(::MoveFileW(win::widen(folder).c_str(), win::widen(dir.file("renamed")).c_str()));
+  EXPECT_FALSE(::MoveFileW(platform::win32::widen(folder).c_str(), platform::win32::widen(dir.file("renamed")).c_str()));
   EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
   EXPECT_EQ(fs.openDirectory(folder, 0), kInvalidHandle) << "a second hold of the same folder";
 
@@ -47,7 +47,7 @@ TEST(FileSystemWin32, HeldDirectoryRefusesEveryOtherOpenUntilClosed) {
 
 TEST(FileSystemWin32, MissingFolderGivesInvalidHandle) {
   testsupport::TempDir dir;
-  win::FileSystemWin32 fs;
+  platform::win32::FileSystemWin32 fs;
   EXPECT_EQ(fs.openDirectory(dir.file("absent"), 0), kInvalidHandle);
 }
 
@@ -63,12 +63,12 @@ TEST(FileSystemWin32, ExtendedPathForm) {
       {"\\\\server\\share\\" + longTail, L"\\\\?\\UNC\\server\\share\\" + std::wstring(260, L'x')},
       {"\\\\?\\C:\\" + longTail, L"\\\\?\\C:\\" + std::wstring(260, L'x')},
   };
-  for (const auto& c : cases) EXPECT_EQ(win::extendedPath(c.in), c.out) << c.in.substr(0, 40);
+  for (const auto& c : cases) EXPECT_EQ(platform::win32::extendedPath(c.in), c.out) << c.in.substr(0, 40);
 }
 
 TEST(FileSystemWin32, LongAndNonAnsiFoldersCanBeCreatedAndHeld) {
   testsupport::TempDir dir;
-  win::FileSystemWin32 fs;
+  platform::win32::FileSystemWin32 fs;
   std::string path = dir.path().string();
   while (path.size() < 300) {
     path += "\\segment-\xE6\x96\x87\xE4\xBB\xB6-0123456789";
@@ -80,14 +80,14 @@ TEST(FileSystemWin32, LongAndNonAnsiFoldersCanBeCreatedAndHeld) {
   EXPECT_TRUE(fs.closeHandle(h));
   // The temp dir cleanup cannot take such paths; remove them deepest first.
   while (path.size() > dir.path().string().size()) {
-    ::RemoveDirectoryW(win::extendedPath(path).c_str());
+    ::RemoveDirectoryW(platform::win32::extendedPath(path).c_str());
     path.resize(path.rfind('\\'));
   }
 }
 
 TEST(FileSystemWin32, AttributesAreSetExactly) {
   testsupport::TempDir dir;
-  win::FileSystemWin32 fs;
+  platform::win32::FileSystemWin32 fs;
   const std::string file = dir.file("a.txt");
   testsupport::writeBytes(file, "x");
   ASSERT_TRUE(fs.setAttributes(file, platform::attr::kReadOnly | platform::attr::kHidden));
@@ -102,7 +102,7 @@ TEST(FileSystemWin32, AttributesAreSetExactly) {
 
 TEST(FileSystemWin32, ReplaceFileWritesWholeContentAndLeavesNoTemporary) {
   testsupport::TempDir dir;
-  win::FileSystemWin32 fs;
+  platform::win32::FileSystemWin32 fs;
   const std::string file = dir.file("Desktop.ini");
   testsupport::writeBytes(file, std::string(10000, 'o'));
   const std::string bytes = "[.ShellClassInfo]\r\nIconIndex=0\r\n\x80\xFF\r\n";
@@ -115,14 +115,14 @@ TEST(FileSystemWin32, ReplaceFileWritesWholeContentAndLeavesNoTemporary) {
 
 TEST(FileSystemWin32, ReplaceFileInMissingFolderFailsCleanly) {
   testsupport::TempDir dir;
-  win::FileSystemWin32 fs;
+  platform::win32::FileSystemWin32 fs;
   EXPECT_FALSE(fs.replaceFile(dir.file("absent\\Desktop.ini"), "x"));
   EXPECT_FALSE(fs.readFile(dir.file("absent\\Desktop.ini")).has_value());
 }
 
 TEST(FileSystemWin32, DeleteAndExists) {
   testsupport::TempDir dir;
-  win::FileSystemWin32 fs;
+  platform::win32::FileSystemWin32 fs;
   const std::string file = dir.file("f");
   testsupport::writeBytes(file, "");
   EXPECT_TRUE(fs.exists(file));
@@ -132,11 +132,11 @@ TEST(FileSystemWin32, DeleteAndExists) {
 }
 
 TEST(FileSystemWin32, SystemDirectoryIsTheRealOne) {
-  win::FileSystemWin32 fs;
+  platform::win32::FileSystemWin32 fs;
   const std::string sys = fs.systemDirectory();
   ASSERT_FALSE(sys.empty());
   EXPECT_NE(sys.back(), '\\');
-  EXPECT_EQ(win::widen(sys).size(), ::GetSystemDirectoryW(nullptr, 0) - 1);
+  EXPECT_EQ(platform::win32::widen(sys).size(), ::GetSystemDirectoryW(nullptr, 0) - 1);
   EXPECT_TRUE(fs.exists(sys + "\\kernel32.dll")) << sys;
 }
 

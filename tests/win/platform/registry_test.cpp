@@ -27,7 +27,7 @@ class RegistryWin32Test : public ::testing::Test {
 };
 
 TEST_F(RegistryWin32Test, CreateSetCloseStoresTypeAndBytes) {
-  win::RegistryWin32 reg;
+  platform::win32::RegistryWin32 reg;
   platform::Registry::Key key = 0;
   ASSERT_EQ(reg.createKey(platform::RootKey::CurrentUser, "Software\\" + app_ + "\\Sub", key), 0);
   EXPECT_EQ(reg.setValue(key, "s", platform::regtype::kString, {'a', 'b', 0}), 0);
@@ -45,18 +45,18 @@ TEST_F(RegistryWin32Test, CreateSetCloseStoresTypeAndBytes) {
 }
 
 TEST_F(RegistryWin32Test, RootKeysMapToThePredefinedHandles) {
-  EXPECT_EQ(win::rootKey(platform::RootKey::CurrentUser), HKEY_CURRENT_USER);
-  EXPECT_EQ(win::rootKey(platform::RootKey::LocalMachine), HKEY_LOCAL_MACHINE);
-  EXPECT_EQ(win::rootKey(platform::RootKey::ClassesRoot), HKEY_CLASSES_ROOT);
-  EXPECT_EQ(win::rootKey(platform::RootKey::Users), HKEY_USERS);
-  EXPECT_EQ(win::rootKey(platform::RootKey::CurrentConfig), HKEY_CURRENT_CONFIG);
-  EXPECT_EQ(win::rootKey(platform::RootKey::DynData), HKEY_DYN_DATA);
+  EXPECT_EQ(platform::win32::rootKey(platform::RootKey::CurrentUser), HKEY_CURRENT_USER);
+  EXPECT_EQ(platform::win32::rootKey(platform::RootKey::LocalMachine), HKEY_LOCAL_MACHINE);
+  EXPECT_EQ(platform::win32::rootKey(platform::RootKey::ClassesRoot), HKEY_CLASSES_ROOT);
+  EXPECT_EQ(platform::win32::rootKey(platform::RootKey::Users), HKEY_USERS);
+  EXPECT_EQ(platform::win32::rootKey(platform::RootKey::CurrentConfig), HKEY_CURRENT_CONFIG);
+  EXPECT_EQ(platform::win32::rootKey(platform::RootKey::DynData), HKEY_DYN_DATA);
 }
 
 TEST_F(RegistryWin32Test, ProfileStringAndFileExists) {
   testsupport::TempDir dir;
   const std::string ini = dir.file("x.ini");
-  win::RegistryWin32 reg;
+  platform::win32::RegistryWin32 reg;
   EXPECT_FALSE(reg.fileExists(ini));
   EXPECT_TRUE(reg.writeProfileString("Sec", "Key", "Value", ini));
   EXPECT_TRUE(reg.fileExists(ini));
@@ -67,7 +67,7 @@ TEST_F(RegistryWin32Test, ProfileStringAndFileExists) {
 }
 
 TEST_F(RegistryWin32Test, SettingsRoundTripEveryAnsiCodeAndDefaultWhenMissing) {
-  win::SettingsStoreWin32 settings;
+  platform::win32::SettingsStoreWin32 settings;
   std::string bytes;
   for (int c = 1; c < 256; ++c) bytes += static_cast<char>(c);
   EXPECT_EQ(settings.get(app_, "Settings", "init", "dflt"), "dflt");

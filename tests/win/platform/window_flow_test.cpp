@@ -11,7 +11,7 @@ HWND makeWindow() {
 }
 
 TEST(WindowFlowWin32, CreatesOnceThenOnlyShowsAndHides) {
-  win::WindowFlowWin32 flow;
+  platform::win32::WindowFlowWin32 flow;
   int created = 0;
   flow.registerWindow(WindowId::frmSplash, [&] {
     ++created;
@@ -34,7 +34,7 @@ TEST(WindowFlowWin32, CreatesOnceThenOnlyShowsAndHides) {
 }
 
 TEST(WindowFlowWin32, UnknownWindowIsIgnored) {
-  win::WindowFlowWin32 flow;
+  platform::win32::WindowFlowWin32 flow;
   flow.show(WindowId::frmpass);
   EXPECT_FALSE(flow.isCreated(WindowId::frmpass));
 }

@@ -20,7 +20,7 @@ std::string tempRoot() {
   const DWORD n = ::GetTempPathW(MAX_PATH + 1, buffer);
   std::wstring path(buffer, n);
   if (!path.empty() && path.back() == L'\\') path.pop_back();
-  return win::narrow(path) + "\\qfv-lock-" + std::to_string(::GetCurrentProcessId()) + "-" +
+  return platform::win32::narrow(path) + "\\qfv-lock-" + std::to_string(::GetCurrentProcessId()) + "-" +
          std::to_string(::GetTickCount());
 }
 
@@ -28,7 +28,7 @@ std::string exeDirectory() {
   wchar_t buffer[MAX_PATH + 1] = {};
   const DWORD n = ::GetModuleFileNameW(nullptr, buffer, MAX_PATH + 1);
   std::wstring path(buffer, n);
-  return win::narrow(path.substr(0, path.find_last_of(L'\\')));
+  return platform::win32::narrow(path.substr(0, path.find_last_of(L'\\')));
 }
 
 // Runs the probe as a second process and returns what it printed.
@@ -36,10 +36,10 @@ std::string probe(const std::string& folder, const std::string& other, const std
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   HANDLE readRaw = nullptr, writeRaw = nullptr;
   if (!::CreatePipe(&readRaw, &writeRaw, &inherit, 0)) return "no pipe";
-  win::UniqueHandle readEnd(readRaw), writeEnd(writeRaw);
+  platform::win32::UniqueHandle readEnd(readRaw), writeEnd(writeRaw);
   ::SetHandleInformation(readEnd.get(), HANDLE_FLAG_INHERIT, 0);
-  std::wstring command = L"\"" + win::widen(exeDirectory() + "\\protect_probe.exe") + L"\" \"" + win::widen(folder) +
-                         L"\" \"" + win::widen(other) + L"\" " + win::widen(ops);
+  std::wstring command = L"\"" + platform::win32::widen(exeDirectory() + "\\protect_probe.exe") + L"\" \"" + platform::win32::widen(folder) +
+                         L"\" \"" + platform::win32::widen(other) + L"\" " + platform::win32::widen(ops);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
@@ -50,7 +50,7 @@ std::string probe(const std::string& folder, const std::string& other, const std
                         &startup, &process)) {
     return "cannot start the probe: " + std::to_string(::GetLastError());
   }
-  win::UniqueHandle processHandle(process.hProcess), thread(process.hThread);
+  platform::win32::UniqueHandle processHandle(process.hProcess), thread(process.hThread);
   writeEnd.reset();
   std::string out;
   char buffer[256];
@@ -62,25 +62,25 @@ std::string probe(const std::string& folder, const std::string& other, const std
 }
 
 std::string readAll(const std::string& path) {
-  return win::FileSystemWin32().readFile(path).value_or("<missing>");
+  return platform::win32::FileSystemWin32().readFile(path).value_or("<missing>");
 }
 
 DWORD attributesOf(const std::string& path) {
-  return ::GetFileAttributesW(win::extendedPath(path).c_str());
+  return ::GetFileAttributesW(platform::win32::extendedPath(path).c_str());
 }
 
 void removeTree(const std::string& path) {
-  const std::wstring wide = win::extendedPath(path);
+  const std::wstring wide = platform::win32::extendedPath(path);
   WIN32_FIND_DATAW data{};
   HANDLE find = ::FindFirstFileW((wide + L"\\*").c_str(), &data);
   if (find != INVALID_HANDLE_VALUE) {
     do {
       const std::wstring name = data.cFileName;
       if (name == L"." || name == L"..") continue;
-      const std::string child = path + "\\" + win::narrow(name);
-      ::SetFileAttributesW(win::extendedPath(child).c_str(), FILE_ATTRIBUTE_NORMAL);
+      const std::string child = path + "\\" + platform::win32::narrow(name);
+      ::SetFileAttributesW(platform::win32::extendedPath(child).c_str(), FILE_ATTRIBUTE_NORMAL);
       if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) removeTree(child);
-      else ::DeleteFileW(win::extendedPath(child).c_str());
+      else ::DeleteFileW(platform::win32::extendedPath(child).c_str());
     } while (::FindNextFileW(find, &data));
     ::FindClose(find);
   }
@@ -96,15 +96,15 @@ class LockOnDisk : public ::testing::Test {
     database = protect::databasePathIn(sysdir);
     // A store already there (from an install) is put aside and brought back afterwards.
     for (const char* suffix : {"", "-wal", "-shm"}) {
-      const std::wstring from = win::widen(database + suffix);
-      const std::wstring aside = win::widen(database + suffix + ".qfv-test-aside");
+      const std::wstring from = platform::win32::widen(database + suffix);
+      const std::wstring aside = platform::win32::widen(database + suffix + ".qfv-test-aside");
       if (::MoveFileExW(from.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING)) asides.push_back(suffix);
     }
     {
-      win::UniqueFile create(::CreateFileW(win::widen(database).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+      platform::win32::UniqueFile create(::CreateFileW(platform::win32::widen(database).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
       ASSERT_TRUE(create) << "cannot create " << database << ": " << ::GetLastError();
     }
-    store::Database::openExisting(database).execute(
+    core::Database::openExisting(database).execute(
         "CREATE TABLE tab1 (ID INTEGER PRIMARY KEY AUTOINCREMENT, Foldername TEXT, Path TEXT, Handle INTEGER)");
 
     root = tempRoot();
@@ -135,11 +135,11 @@ class LockOnDisk : public ::testing::Test {
 
   void TearDown() override {
     engine.unlockAll();
-    ::DeleteFileW(win::widen(database).c_str());
-    ::DeleteFileW(win::widen(database + "-wal").c_str());
-    ::DeleteFileW(win::widen(database + "-shm").c_str());
+    ::DeleteFileW(platform::win32::widen(database).c_str());
+    ::DeleteFileW(platform::win32::widen(database + "-wal").c_str());
+    ::DeleteFileW(platform::win32::widen(database + "-shm").c_str());
     for (const auto& suffix : asides) {
-      ::MoveFileExW(win::widen(database + suffix + ".qfv-test-aside").c_str(), win::widen(database + suffix).c_str(),
+      ::MoveFileExW(platform::win32::widen(database + suffix + ".qfv-test-aside").c_str(), platform::win32::widen(database + suffix).c_str(),
                     MOVEFILE_REPLACE_EXISTING);
     }
     removeTree(root);
@@ -154,13 +154,13 @@ class LockOnDisk : public ::testing::Test {
 
   std::vector<std::string> folders() const { return {plain, foreign, longPath, own}; }
 
-  win::FileSystemWin32 fs;
-  win::ShellWin32 shell;
+  platform::win32::FileSystemWin32 fs;
+  platform::win32::ShellWin32 shell;
   std::string sysdir, database, root, other, plain, foreign, longPath, own, ownIni;
   std::vector<std::string> asides;
   DWORD ownAttributes = 0;
-  protect::SqliteFolderStore store{protect::databasePathIn(win::FileSystemWin32().systemDirectory())};
-  protect::LockEngine engine{fs, shell, store, win::FileSystemWin32().systemDirectory()};
+  protect::SqliteFolderStore store{protect::databasePathIn(platform::win32::FileSystemWin32().systemDirectory())};
+  protect::LockEngine engine{fs, shell, store, platform::win32::FileSystemWin32().systemDirectory()};
   std::vector<protect::ListRow> rows;
 };
 
@@ -223,7 +223,7 @@ TEST_F(LockOnDisk, OwnDesktopIniSurvivesARestartBetweenLockAndUnlock) {
 }
 
 TEST_F(LockOnDisk, AFolderHeldByAnotherProgramIsMarkedButNotRecorded) {
-  win::UniqueFile other(::CreateFileW(win::extendedPath(plain).c_str(), FILE_LIST_DIRECTORY, 0, nullptr, OPEN_EXISTING,
+  platform::win32::UniqueFile other(::CreateFileW(platform::win32::extendedPath(plain).c_str(), FILE_LIST_DIRECTORY, 0, nullptr, OPEN_EXISTING,
                                       FILE_FLAG_BACKUP_SEMANTICS, nullptr));
   ASSERT_TRUE(other);
   engine.lockAll(rows);

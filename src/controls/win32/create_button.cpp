@@ -1,0 +1,50 @@
+#include "controls/win32/create_button.h"
+
+#include "controls/stylebutton/win32/style_button_window.h"
+#include "platform/win32/text_win32.h"
+
+namespace controls::win32 {
+
+namespace {
+
+// A SheenButton stores its colour scheme every time; a StyleButton never has that key.
+bool isSheenButtonSettings(const common::PropertyBag& settings) { return settings.find("colorscheme").has_value(); }
+
+HWND createSystemButton(HWND parent, const ButtonSpec& button) {
+  return ::CreateWindowExW(0, L"BUTTON", button.caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                           button.x, button.y, button.width, button.height, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.id)), ::GetModuleHandleW(nullptr),
+                           nullptr);
+}
+
+}  // namespace
+
+// A button is a StyleButton loaded from the ButtonSpec's stored settings; its caption is used
+// when the settings carry none, so the window text is the caption either way. Settings of the
+// other control get the system's push button until that control draws itself.
+HWND createButton(HWND parent, const ButtonSpec& button) {
+  if (isSheenButtonSettings(button.settings)) return createSystemButton(parent, button);
+  stylebutton::win32::ButtonArgs args;
+  args.parent = parent;
+  args.id = button.id;
+  args.x = button.x;
+  args.y = button.y;
+  args.width = button.width;
+  args.height = button.height;
+  args.settings = button.settings;
+  if (!args.settings.find("caption")) args.settings.write("caption", platform::win32::narrow(button.caption));
+  return stylebutton::win32::ButtonWindow::create(args);
+}
+
+common::PropertyBag storedButtonSettings(int style, const std::string& caption) {
+  common::PropertyBag settings;
+  if (style != 3) settings.write("style", std::to_string(style));
+  settings.write("caption", caption);
+  settings.write("tooltiptitle", "");
+  settings.write("tooltipicon", "0");
+  settings.write("tooltiptype", "1");
+  settings.write("font", "Verdana,8.25");
+  return settings;
+}
+
+}  // namespace controls::win32
