@@ -25,12 +25,12 @@ HWND createSystemButton(HWND parent, const ButtonSpec& button) {
 HWND createButton(HWND parent, const ButtonSpec& button) {
   if (isSheenButtonSettings(button.settings)) return createSystemButton(parent, button);
   stylebutton::win32::ButtonArgs args;
-  args.parent = parent;
-  args.id = button.id;
-  args.x = button.x;
-  args.y = button.y;
-  args.width = button.width;
-  args.height = button.height;
+  args.window.parent = parent;
+  args.window.id = button.id;
+  args.window.x = button.x;
+  args.window.y = button.y;
+  args.window.width = button.width;
+  args.window.height = button.height;
   args.settings = button.settings;
   if (!args.settings.find("caption")) args.settings.write("caption", platform::win32::narrow(button.caption));
   return stylebutton::win32::ButtonWindow::create(args);

@@ -18,22 +18,15 @@ namespace controls::stylebutton::win32 {
 HWND ButtonWindow::create(const ButtonArgs& args) {
   auto self = std::make_unique<ButtonWindow>(Key());
   ButtonWindow* button = self.get();
-  common::win32::ControlArgs window;
+  common::win32::ControlArgs window = args.window;
   window.className = kClassName;
-  window.parent = args.parent;
-  window.id = args.id;
-  window.x = args.x;
-  window.y = args.y;
-  window.width = args.width;
-  window.height = args.height;
-  window.style = args.style;
   window.text = platform::win32::widen(args.settings.find("caption").value_or(""));
   HWND hwnd = createOwned(std::move(self), window);
   if (!hwnd) return nullptr;
   button->control_.load(args.settings);
   button->loaded_ = true;
   button->syncWindowText(button->control_.caption());
-  if (args.style & WS_VISIBLE) {
+  if (args.window.style & WS_VISIBLE) {
     ::ShowWindow(hwnd, SW_SHOWNA);
     // Under a hidden parent the system only sets the style bit and sends no show message.
     if (!button->control_.isShown()) button->control_.show();

@@ -18,11 +18,8 @@ namespace controls::stylebutton::win32 {
 inline constexpr wchar_t kClassName[] = L"StyleButton";
 
 struct ButtonArgs {
-  HWND parent = nullptr;
-  int id = 0;
-  int x = 0, y = 0, width = 0, height = 0;
-  PropertyBag settings;  // loaded through the control's own load step
-  DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+  common::win32::ControlArgs window;  // its class name and text are the control's own
+  PropertyBag settings;               // loaded through the control's own load step
 };
 
 class ButtonWindow final : public common::win32::ControlWindow<ButtonHost> {
