@@ -31,7 +31,8 @@ class StoreFile {
     core::Database::openExisting(path()).execute(
         "CREATE TABLE tab1 (ID INTEGER PRIMARY KEY AUTOINCREMENT, Foldername TEXT, Path TEXT, Handle INTEGER)");
     protect::SqliteFolderStore store(path());
-    for (int i = 0; i < rows; ++i) store.addFolder("folder " + std::to_string(i), "C:\\Data\\folder " + std::to_string(i));
+    for (int i = 0; i < rows; ++i)
+      store.addFolder("folder " + std::to_string(i), "C:\\Data\\folder " + std::to_string(i));
   }
   std::string path() const { return dir_.file("accum.lsb"); }
 

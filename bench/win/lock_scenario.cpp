@@ -45,9 +45,11 @@ int main(int argc, char** argv) {
   // A third argument puts the store in another directory, to compare.
   const std::string database = protect::databasePathIn(argc > 3 ? std::string(argv[3]) : sysdir);
   const std::string aside = database + ".bench-aside";
-  const bool hadStore = ::MoveFileExW(platform::win32::widen(database).c_str(), platform::win32::widen(aside).c_str(), MOVEFILE_REPLACE_EXISTING);
+  const bool hadStore = ::MoveFileExW(platform::win32::widen(database).c_str(), platform::win32::widen(aside).c_str(),
+                                      MOVEFILE_REPLACE_EXISTING);
   {
-    HANDLE h = ::CreateFileW(platform::win32::widen(database).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    HANDLE h =
+        ::CreateFileW(platform::win32::widen(database).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
       std::printf("cannot create %s\n", database.c_str());
       return 1;
@@ -139,8 +141,10 @@ int main(int argc, char** argv) {
   std::printf("unlock floor  %9.1f / %9.1f\n", least(unlockFloor), median(unlockFloor));
   std::printf("unlock all    %9.1f / %9.1f   ratio %.2f / %.2f\n", least(unlockAll), median(unlockAll),
               least(unlockAll) / least(unlockFloor), median(unlockAll) / median(unlockFloor));
-  std::printf("parts (ms for %d): record handle %.1f, shell notice %.1f, administrator test %.1f, missing Desktop.ini read %.1f\n",
-              folders, least(recordOnly), least(notifyOnly), least(adminOnly), least(iniLookOnly));
+  std::printf(
+      "parts (ms for %d): record handle %.1f, shell notice %.1f, administrator test %.1f, missing Desktop.ini read "
+      "%.1f\n",
+      folders, least(recordOnly), least(notifyOnly), least(adminOnly), least(iniLookOnly));
   std::printf("       record handle of every row in one connection and transaction %.1f\n", least(recordBatched));
   for (int i = 0; i < rounds; ++i) {
     std::printf("round %d: lock %.1f / %.1f, unlock %.1f / %.1f\n", i, lockAll[i], lockFloor[i], unlockAll[i],
@@ -153,6 +157,8 @@ int main(int argc, char** argv) {
   }
   ::RemoveDirectoryW(platform::win32::extendedPath(root).c_str());
   for (const char* suffix : {"", "-wal", "-shm"}) ::DeleteFileW(platform::win32::widen(database + suffix).c_str());
-  if (hadStore) ::MoveFileExW(platform::win32::widen(aside).c_str(), platform::win32::widen(database).c_str(), MOVEFILE_REPLACE_EXISTING);
+  if (hadStore)
+    ::MoveFileExW(platform::win32::widen(aside).c_str(), platform::win32::widen(database).c_str(),
+                  MOVEFILE_REPLACE_EXISTING);
   return 0;
 }

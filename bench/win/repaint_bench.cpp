@@ -38,8 +38,8 @@ int main() {
   ::RegisterClassExW(&wc);
   HWND main = ::CreateWindowExW(0, L"StyleButtonBench", L"bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
                                 nullptr, nullptr, wc.hInstance, nullptr);
-  controls::win32::ButtonSpec desc{1, L"Lock Folders", 10, 10, 113, 33,
-                       {{"style", "10"}, {"font", "Verdana,8.25"}, {"tooltiptitle", ""}}};
+  controls::win32::ButtonSpec desc{
+      1, L"Lock Folders", 10, 10, 113, 33, {{"style", "10"}, {"font", "Verdana,8.25"}, {"tooltiptitle", ""}}};
   HWND button = controls::win32::createButton(main, desc);
   auto* control = controls::stylebutton::win32::ButtonWindow::fromHwnd(button);
   if (!control) return 1;

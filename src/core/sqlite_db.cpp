@@ -19,8 +19,7 @@ void Database::Close::operator()(sqlite3* db) const { sqlite3_close_v2(db); }
 void Statement::fail(int rc) const { throwFor(db_, rc); }
 
 void Statement::bindText(int index, const std::string& utf8) {
-  const int rc = sqlite3_bind_text(stmt_.get(), index, utf8.data(), static_cast<int>(utf8.size()),
-                                   SQLITE_TRANSIENT);
+  const int rc = sqlite3_bind_text(stmt_.get(), index, utf8.data(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
   if (rc != SQLITE_OK) fail(rc);
 }
 

@@ -16,8 +16,7 @@ namespace core {
 
 class StoreError : public std::runtime_error {
  public:
-  StoreError(int number, const std::string& description)
-      : std::runtime_error(description), number_(number) {}
+  StoreError(int number, const std::string& description) : std::runtime_error(description), number_(number) {}
   int number() const { return number_; }
   std::string description() const { return what(); }
 

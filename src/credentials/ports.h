@@ -16,8 +16,8 @@ class RegistryWriter {
  public:
   virtual ~RegistryWriter() = default;
   // One string value under the named hive ("HKLM", ...). 0, or the failing call's error code.
-  virtual std::uint32_t writeString(const std::string& hive, const std::string& keyPath,
-                                    const std::string& valueName, const std::string& value) = 0;
+  virtual std::uint32_t writeString(const std::string& hive, const std::string& keyPath, const std::string& valueName,
+                                    const std::string& value) = 0;
 };
 
 struct Ports {

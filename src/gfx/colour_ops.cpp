@@ -22,8 +22,7 @@ Colour mixColors(Colour c1, Colour c2) {
 
 Colour lightenColor(Colour c, int amount) {
   Colour out = 0;
-  for (int shift = 0; shift <= 16; shift += 8)
-    out |= put(amount + ((255 - amount) * channel(c, shift)) / 255, shift);
+  for (int shift = 0; shift <= 16; shift += 8) out |= put(amount + ((255 - amount) * channel(c, shift)) / 255, shift);
   return out;
 }
 

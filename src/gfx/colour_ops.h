@@ -27,9 +27,9 @@ enum SysColour : int {
   kColorInfoBk = 24,
 };
 
-Colour mixColors(Colour c1, Colour c2);        // each channel round((a + b) / 2), halves to even
-Colour lightenColor(Colour c, int amount);     // a + ((255 - a) * channel) \ 255, capped at 255
-Colour shiftColor(Colour c, int delta);        // each channel + delta, clamped to 0..255
+Colour mixColors(Colour c1, Colour c2);     // each channel round((a + b) / 2), halves to even
+Colour lightenColor(Colour c, int amount);  // a + ((255 - a) * channel) \ 255, capped at 255
+Colour shiftColor(Colour c, int delta);     // each channel + delta, clamped to 0..255
 // A plain RGB value stays; a system-colour reference is looked up; anything else gives -1.
 std::int64_t translateColor(Colour c, const SystemColours& system);
 

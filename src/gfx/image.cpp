@@ -37,8 +37,7 @@ void drawImage(Surface& s, const Image& image, int x, int y, int w, int h) {
 Image flattenOnto(const Image& image, int w, int h, Colour background) {
   Image out(std::max(w, 0), std::max(h, 0), toDib(background) | 0xFF000000u);
   for (int y = 0; y < std::min(h, image.height); ++y)
-    for (int x = 0; x < std::min(w, image.width); ++x)
-      out.at(x, y) = blend(out.at(x, y), image.at(x, y)) | 0xFF000000u;
+    for (int x = 0; x < std::min(w, image.width); ++x) out.at(x, y) = blend(out.at(x, y), image.at(x, y)) | 0xFF000000u;
   return out;
 }
 

@@ -15,9 +15,15 @@ struct Image {
   Image() = default;
   Image(int w, int h, std::uint32_t fill = 0)
       : width(w), height(h), pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), fill) {}
-  std::uint32_t& at(int x, int y) { return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)]; }
-  std::uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)]; }
-  void set(int x, int y, Colour c, std::uint8_t alpha = 255) { at(x, y) = toDib(c) | (static_cast<std::uint32_t>(alpha) << 24); }
+  std::uint32_t& at(int x, int y) {
+    return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
+  }
+  std::uint32_t at(int x, int y) const {
+    return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
+  }
+  void set(int x, int y, Colour c, std::uint8_t alpha = 255) {
+    at(x, y) = toDib(c) | (static_cast<std::uint32_t>(alpha) << 24);
+  }
   Colour colour(int x, int y) const { return fromDib(at(x, y) & 0xFFFFFFu); }
   std::uint8_t alpha(int x, int y) const { return static_cast<std::uint8_t>(at(x, y) >> 24); }
 };

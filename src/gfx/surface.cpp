@@ -11,15 +11,20 @@
 namespace gfx {
 
 Surface::Surface(int width, int height)
-    : width_(std::max(width, 0)), height_(std::max(height, 0)), stride_(width_),
-      owned_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_)), pixels_(owned_.data()) {}
+    : width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
+      stride_(width_),
+      owned_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_)),
+      pixels_(owned_.data()) {}
 
 Surface::Surface(int width, int height, std::uint32_t* pixels, int stride)
     : width_(width), height_(height), stride_(stride), pixels_(pixels) {}
 
 Surface::Surface(Surface&& other) noexcept
-    : width_(std::exchange(other.width_, 0)), height_(std::exchange(other.height_, 0)),
-      stride_(std::exchange(other.stride_, 0)), owned_(std::move(other.owned_)),
+    : width_(std::exchange(other.width_, 0)),
+      height_(std::exchange(other.height_, 0)),
+      stride_(std::exchange(other.stride_, 0)),
+      owned_(std::move(other.owned_)),
       pixels_(std::exchange(other.pixels_, nullptr)) {}
 
 Surface& Surface::operator=(Surface&& other) noexcept {

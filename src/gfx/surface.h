@@ -19,12 +19,8 @@ struct Rect {
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
-constexpr std::uint32_t toDib(Colour c) {
-  return ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
-}
-constexpr Colour fromDib(std::uint32_t p) {
-  return ((p & 0xFFu) << 16) | (p & 0xFF00u) | ((p >> 16) & 0xFFu);
-}
+constexpr std::uint32_t toDib(Colour c) { return ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu); }
+constexpr Colour fromDib(std::uint32_t p) { return ((p & 0xFFu) << 16) | (p & 0xFF00u) | ((p >> 16) & 0xFFu); }
 
 class Surface {
  public:
@@ -65,17 +61,25 @@ class Surface {
 
 // The four system colours a 3-D edge is drawn with.
 struct EdgeColours {
-  Colour highlight;  // COLOR_BTNHIGHLIGHT
-  Colour light;      // COLOR_3DLIGHT
-  Colour shadow;     // COLOR_BTNSHADOW
-  Colour darkShadow; // COLOR_3DDKSHADOW
+  Colour highlight;   // COLOR_BTNHIGHLIGHT
+  Colour light;       // COLOR_3DLIGHT
+  Colour shadow;      // COLOR_BTNSHADOW
+  Colour darkShadow;  // COLOR_3DDKSHADOW
 };
 
 // Edge kinds and side flags as the platform's DrawEdge takes them.
 enum : unsigned {
-  kRaisedOuter = 1, kSunkenOuter = 2, kRaisedInner = 4, kSunkenInner = 8,
-  kEdgeRaised = 5, kEdgeSunken = 10,
-  kSideLeft = 1, kSideTop = 2, kSideRight = 4, kSideBottom = 8, kSidesAll = 15,
+  kRaisedOuter = 1,
+  kSunkenOuter = 2,
+  kRaisedInner = 4,
+  kSunkenInner = 8,
+  kEdgeRaised = 5,
+  kEdgeSunken = 10,
+  kSideLeft = 1,
+  kSideTop = 2,
+  kSideRight = 4,
+  kSideBottom = 8,
+  kSidesAll = 15,
 };
 
 // A one-pixel line from (x1, y1) toward (x2, y2); the end point is not drawn.

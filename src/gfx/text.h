@@ -8,8 +8,13 @@ namespace gfx {
 
 // The platform's text-drawing flags, by their numbers.
 enum TextFlags : unsigned {
-  kTextCenter = 1, kTextRight = 2, kTextVCenter = 4, kTextBottom = 8, kTextWordBreak = 16,
-  kTextCalcRect = 1024, kTextRtlReading = 0x20000,
+  kTextCenter = 1,
+  kTextRight = 2,
+  kTextVCenter = 4,
+  kTextBottom = 8,
+  kTextWordBreak = 16,
+  kTextCalcRect = 1024,
+  kTextRtlReading = 0x20000,
 };
 
 class TextRenderer {

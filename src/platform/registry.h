@@ -34,8 +34,8 @@ class Registry {
                         const std::vector<std::uint8_t>& data) = 0;
   virtual long closeKey(Key key) = 0;
 
-  virtual bool writeProfileString(const std::string& section, const std::string& key,
-                                  const std::string& value, const std::string& file) = 0;
+  virtual bool writeProfileString(const std::string& section, const std::string& key, const std::string& value,
+                                  const std::string& file) = 0;
   virtual bool fileExists(const std::string& path) = 0;
 };
 

@@ -89,8 +89,8 @@ std::vector<FolderRow> SqliteFolderStore::loadList() {
   auto db = connect();
   std::vector<FolderRow> out;
   for (auto& row : db.query(sql::kLoadList)) {
-    out.push_back({row.at(0).value_or(std::string()), row.at(1).value_or(std::string()),
-                   row.at(2).value_or(std::string())});
+    out.push_back(
+        {row.at(0).value_or(std::string()), row.at(1).value_or(std::string()), row.at(2).value_or(std::string())});
   }
   return out;
 }

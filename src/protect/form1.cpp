@@ -13,12 +13,11 @@ using platform::MsgIcon;
 using platform::MsgResult;
 using platform::WindowId;
 
-
 }  // namespace
 
 platform::Message storeErrorMessage(const core::StoreError& error) {
-  return {"Error " + std::to_string(error.number()) + ": " + error.description(), platform::kAppTitle,
-          MsgButtons::Ok, MsgIcon::Error};
+  return {"Error " + std::to_string(error.number()) + ": " + error.description(), platform::kAppTitle, MsgButtons::Ok,
+          MsgIcon::Error};
 }
 
 void Form1::inform(const std::string& text, MsgIcon icon) {
@@ -129,9 +128,8 @@ void Form1::SheenButton2_Click() {
 
 void Form1::StyleButton4_Click() {
   if (p_.view.listCount() >= 1) {
-    const MsgResult answer = p_.dialogs.show(
-        WindowId::Form1,
-        {form1text::kLockAllQuestion, form1text::kLockAllTitle, MsgButtons::YesNo, MsgIcon::Information});
+    const MsgResult answer = p_.dialogs.show(WindowId::Form1, {form1text::kLockAllQuestion, form1text::kLockAllTitle,
+                                                               MsgButtons::YesNo, MsgIcon::Information});
     if (answer == MsgResult::Yes) cmdlock_Click();
   }
   p_.flow.hide(WindowId::Form1);

@@ -47,7 +47,8 @@ class Form1View {
 
 namespace site {
 inline constexpr const char* kHome = "https://www.quillmar.example/";
-inline constexpr const char* kHelp = "https://www.quillmar.example/index.php?option=com_content&view=article&id=62&Itemid=62";
+inline constexpr const char* kHelp =
+    "https://www.quillmar.example/index.php?option=com_content&view=article&id=62&Itemid=62";
 inline constexpr const char* kRegister = "https://www.quillmar.example/index.php?option=com_user&view=register";
 inline constexpr const char* kAddress = "https://www.quillmar.example";
 inline constexpr const char* kAddressCaption = "www.quillmar.example";  // what Label3 shows

@@ -67,7 +67,7 @@ std::string editText(const std::string& content, const std::string& section, con
     t = join({t, kCrLf, kCrLf, "[", section, "]", kCrLf, key, "=", value});
   } else {
     const std::size_t afterHeader = p + sectionTag.size();  // the LF that ends the header line
-    const std::size_t e = u.find('[', afterHeader);           // always found: the appended "[]"
+    const std::size_t e = u.find('[', afterHeader);         // always found: the appended "[]"
     const std::size_t k = u.find(keyTag, p);
     t.resize(t.size() - 2);
     if (k == std::string::npos || k > e) {
@@ -86,8 +86,8 @@ std::string editText(const std::string& content, const std::string& section, con
   return t;
 }
 
-void WriteINIKey(platform::FileSystem& fs, const std::string& file, const std::string& section,
-                 const std::string& key, const std::string& value) {
+void WriteINIKey(platform::FileSystem& fs, const std::string& file, const std::string& section, const std::string& key,
+                 const std::string& value) {
   std::string content;
   if (fs.attributes(file)) {
     // Read-only, hidden or system would block the replacement below.

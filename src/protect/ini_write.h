@@ -21,7 +21,7 @@ std::string editText(const std::string& content, const std::string& section, con
 
 // Creates the file, the section or the key as needed. The file's attributes become archive alone.
 // Throws IniError when the file cannot be read or written; the file is then never left half-written.
-void WriteINIKey(platform::FileSystem& fs, const std::string& file, const std::string& section,
-                 const std::string& key, const std::string& value);
+void WriteINIKey(platform::FileSystem& fs, const std::string& file, const std::string& section, const std::string& key,
+                 const std::string& value);
 
 }  // namespace protect::INIwrite

@@ -21,16 +21,11 @@ std::optional<platform::HandleValue> handleNumber(const core::Field& field) {
   }
 }
 
-
 }  // namespace
 
 LockEngine::LockEngine(platform::FileSystem& fs, platform::Shell& shell, FolderStore& store,
                        std::string systemDirectory)
-    : fs_(fs),
-      shell_(shell),
-      store_(store),
-      systemDirectory_(std::move(systemDirectory)),
-      copies_(fs) {}
+    : fs_(fs), shell_(shell), store_(store), systemDirectory_(std::move(systemDirectory)), copies_(fs) {}
 
 LockEngine::~LockEngine() {
   for (const auto& [value, held] : held_) fs_.closeHandle(value);

@@ -191,7 +191,8 @@ int run(const std::vector<std::wstring>& a) {
     HWND list = w ? ::GetDlgItem(w, num(2, 0)) : nullptr;
     if (!list) return fail("no such list");
     RECT item{};
-    if (::SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(num(3, 0)), reinterpret_cast<LPARAM>(&item)) == LB_ERR) {
+    if (::SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(num(3, 0)), reinterpret_cast<LPARAM>(&item)) ==
+        LB_ERR) {
       return fail("no such row");
     }
     clickAt(list, item.left + 20, (item.top + item.bottom) / 2, true);
@@ -225,8 +226,9 @@ int run(const std::vector<std::wstring>& a) {
     return 0;
   }
   if (cmd == L"locked") {
-    HANDLE h = ::CreateFileW(arg(1).c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                             nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE h =
+        ::CreateFileW(arg(1).c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     const DWORD error = h == INVALID_HANDLE_VALUE ? ::GetLastError() : 0;
     if (h != INVALID_HANDLE_VALUE) ::CloseHandle(h);
     std::printf("%lu\n", error);
@@ -257,8 +259,8 @@ int run(const std::vector<std::wstring>& a) {
       pressWithSpace(c);
       return 0;
     }
-    const LRESULT index = ::SendMessageW(c, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                         reinterpret_cast<LPARAM>(arg(3).c_str()));
+    const LRESULT index =
+        ::SendMessageW(c, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(arg(3).c_str()));
     if (index == LB_ERR) return fail("no such row");
     ::SendMessageW(c, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
     RECT item{};
@@ -284,7 +286,8 @@ int run(const std::vector<std::wstring>& a) {
           DWORD pid = 0;
           ::GetWindowThreadProcessId(hwnd, &pid);
           if (::IsWindowVisible(hwnd)) {
-            std::printf("%s | %s | %lu\n", platform::win32::narrow(name).c_str(), platform::win32::narrow(windowText(hwnd)).c_str(), pid);
+            std::printf("%s | %s | %lu\n", platform::win32::narrow(name).c_str(),
+                        platform::win32::narrow(windowText(hwnd)).c_str(), pid);
           }
           return TRUE;
         },

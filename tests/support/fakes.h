@@ -136,7 +136,7 @@ class FakeSettings : public platform::SettingsStore {
   bool hasQm(const std::string& key) const { return values.count({"QM", "Settings", key}) > 0; }
 
   std::map<Key, std::string> values;
-  Log writes;                   // keys, in order
+  Log writes;                    // keys, in order
   std::set<std::string> refuse;  // keys whose writes fail
 };
 

@@ -38,7 +38,8 @@ void paint(Image& img, const Shape& inside, Rgba colour) {
       };
       const double outA = alpha + da * (1 - alpha);
       const auto byte = [](double v) { return static_cast<std::uint32_t>(std::lround(std::clamp(v, 0.0, 1.0) * 255)); };
-      px = (byte(outA) << 24) | (byte(mix(16, colour.r)) << 16) | (byte(mix(8, colour.g)) << 8) | byte(mix(0, colour.b));
+      px =
+          (byte(outA) << 24) | (byte(mix(16, colour.r)) << 16) | (byte(mix(8, colour.g)) << 8) | byte(mix(0, colour.b));
     }
   }
 }
@@ -61,7 +62,9 @@ Shape ring(double cx, double cy, double outer, double inner, double maxY) {
   };
 }
 
-Image blank(int size) { return Image{size, size, std::vector<std::uint32_t>(static_cast<std::size_t>(size * size), 0)}; }
+Image blank(int size) {
+  return Image{size, size, std::vector<std::uint32_t>(static_cast<std::size_t>(size * size), 0)};
+}
 
 void drawPadlock(Image& img, double ox, double oy, double scale) {
   const auto at = [=](const Shape& s) {
@@ -96,8 +99,14 @@ Image appIcon(int size) {
 
 std::string encodeIco(const std::vector<Image>& images) {
   std::string out;
-  const auto put16 = [&](std::uint32_t v) { out += static_cast<char>(v & 0xFF); out += static_cast<char>((v >> 8) & 0xFF); };
-  const auto put32 = [&](std::uint32_t v) { put16(v & 0xFFFF); put16(v >> 16); };
+  const auto put16 = [&](std::uint32_t v) {
+    out += static_cast<char>(v & 0xFF);
+    out += static_cast<char>((v >> 8) & 0xFF);
+  };
+  const auto put32 = [&](std::uint32_t v) {
+    put16(v & 0xFFFF);
+    put16(v >> 16);
+  };
   put16(0);
   put16(1);
   put16(static_cast<std::uint32_t>(images.size()));
@@ -182,8 +191,8 @@ std::uint32_t rampColour(double t) {
     double t;
     int r, g, b;
   };
-  static const Stop stops[] = {{0.0, 0xF0, 0xF5, 0xFA}, {0.45, 0xC6, 0xD5, 0xE7}, {0.80, 0x8E, 0xAA, 0xCD},
-                               {1.0, 0x4B, 0x6F, 0xA0}};
+  static const Stop stops[] = {
+      {0.0, 0xF0, 0xF5, 0xFA}, {0.45, 0xC6, 0xD5, 0xE7}, {0.80, 0x8E, 0xAA, 0xCD}, {1.0, 0x4B, 0x6F, 0xA0}};
   t = std::clamp(t, 0.0, 1.0);
   std::size_t i = 0;
   while (i + 2 < std::size(stops) && t > stops[i + 1].t) ++i;
@@ -202,8 +211,10 @@ void drawFolder(Image& img, Rgba light, Rgba dark, bool open) {
     // The front flap tilted down and forward.
     paint(img, triangle(0.20, 0.46, 1.00, 0.46, 0.90, 0.88), dark);
     paint(img, triangle(0.20, 0.46, 0.04, 0.88, 0.90, 0.88), dark);
-    paint(img, triangle(0.25, 0.52, 0.92, 0.52, 0.85, 0.82), {light.r * 0.9 + 0.1, light.g * 0.9 + 0.1, light.b * 0.9, 1});
-    paint(img, triangle(0.25, 0.52, 0.12, 0.82, 0.85, 0.82), {light.r * 0.9 + 0.1, light.g * 0.9 + 0.1, light.b * 0.9, 1});
+    paint(img, triangle(0.25, 0.52, 0.92, 0.52, 0.85, 0.82),
+          {light.r * 0.9 + 0.1, light.g * 0.9 + 0.1, light.b * 0.9, 1});
+    paint(img, triangle(0.25, 0.52, 0.12, 0.82, 0.85, 0.82),
+          {light.r * 0.9 + 0.1, light.g * 0.9 + 0.1, light.b * 0.9, 1});
   }
 }
 
@@ -223,8 +234,9 @@ void drawDrive(Image& img, int kind) {
     case 2:  // optical disc
       paint(img, disc(0.5, 0.5, 0.46), dark);
       paint(img, disc(0.5, 0.5, 0.40), rgb(0xD8, 0xE2, 0xEE));
-      paint(img, [](double u, double v) { return v < 0.5 && u > 0.5 && std::hypot(u - 0.5, v - 0.5) <= 0.40; },
-            rgb(0xF2, 0xC9, 0xF0));
+      paint(
+          img, [](double u, double v) { return v < 0.5 && u > 0.5 && std::hypot(u - 0.5, v - 0.5) <= 0.40; },
+          rgb(0xF2, 0xC9, 0xF0));
       paint(img, disc(0.5, 0.5, 0.12), dark);
       break;
     case 3:  // network share
@@ -281,8 +293,14 @@ Rgba darker(Rgba c) { return {c.r * 0.55, c.g * 0.55, c.b * 0.55, 1}; }
 
 std::string bmpHeaders(const Image& image, int bits, std::uint32_t paletteSize, std::uint32_t stride) {
   std::string out;
-  const auto put16 = [&](std::uint32_t v) { out += static_cast<char>(v & 0xFF); out += static_cast<char>((v >> 8) & 0xFF); };
-  const auto put32 = [&](std::uint32_t v) { put16(v & 0xFFFF); put16(v >> 16); };
+  const auto put16 = [&](std::uint32_t v) {
+    out += static_cast<char>(v & 0xFF);
+    out += static_cast<char>((v >> 8) & 0xFF);
+  };
+  const auto put32 = [&](std::uint32_t v) {
+    put16(v & 0xFFFF);
+    put16(v >> 16);
+  };
   const std::uint32_t offBits = 14 + 40 + paletteSize * 4;
   const std::uint32_t imageBytes = stride * static_cast<std::uint32_t>(image.height);
   put16(0x4D42);
@@ -375,7 +393,8 @@ Image smallIcon(int n) {
 }
 
 Image smallIconStrip() {
-  Image strip{16 * kSmallIconCount, 16, std::vector<std::uint32_t>(static_cast<std::size_t>(16 * kSmallIconCount * 16))};
+  Image strip{16 * kSmallIconCount, 16,
+              std::vector<std::uint32_t>(static_cast<std::size_t>(16 * kSmallIconCount * 16))};
   for (int n = 1; n <= kSmallIconCount; ++n) {
     const Image icon = smallIcon(n);
     for (int y = 0; y < 16; ++y) {

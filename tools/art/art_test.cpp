@@ -91,7 +91,9 @@ TEST(Art, ArrowsPointDownAndUp) {
   const art::Image up = art::arrow(false);
   ASSERT_EQ(down.argb.size(), 256u);
   ASSERT_EQ(up.argb.size(), 256u);
-  const auto alpha = [](const art::Image& img, int x, int y) { return img.argb[static_cast<std::size_t>(y * 16 + x)] >> 24; };
+  const auto alpha = [](const art::Image& img, int x, int y) {
+    return img.argb[static_cast<std::size_t>(y * 16 + x)] >> 24;
+  };
   // The head is wide where the arrow points, the shaft narrow at the other end.
   EXPECT_GT(alpha(down, 2, 8), 0u) << "down: head spreads out in the lower half";
   EXPECT_EQ(alpha(down, 2, 3), 0u) << "down: beside the shaft at the top";

@@ -69,8 +69,7 @@ LRESULT HostWindow::onMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         return 0;
       }
       break;
-    case WM_QUERYENDSESSION:
-      return TRUE;
+    case WM_QUERYENDSESSION: return TRUE;
     case WM_ENDSESSION:
       if (wparam && application_) {
         // Unlock before returning: once we return the system may end the process.
@@ -78,13 +77,9 @@ LRESULT HostWindow::onMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         ::PostQuitMessage(0);
       }
       return 0;
-    case WM_CLOSE:
-      return 0;  // only the session's end closes the program
-    case WM_DESTROY:
-      ::PostQuitMessage(0);
-      return 0;
-    default:
-      break;
+    case WM_CLOSE: return 0;  // only the session's end closes the program
+    case WM_DESTROY: ::PostQuitMessage(0); return 0;
+    default: break;
   }
   return Window::onMessage(message, wparam, lparam);
 }

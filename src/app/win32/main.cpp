@@ -40,7 +40,9 @@ double secondsSinceProcessStart() {
   FILETIME created{}, exited{}, kernel{}, user{}, now{};
   ::GetProcessTimes(::GetCurrentProcess(), &created, &exited, &kernel, &user);
   ::GetSystemTimePreciseAsFileTime(&now);
-  const auto ticks = [](FILETIME t) { return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+  const auto ticks = [](FILETIME t) {
+    return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+  };
   return static_cast<double>(ticks(now) - ticks(created)) / 1e7;
 }
 double g_lockSeconds = 0;

@@ -44,22 +44,20 @@ bool SplashWindow::create() {
   titleFont_ = makeFont(18, true, false);
   boldFont_ = makeFont(10, true, false);
   linkFont_ = makeFont(9, false, true);
-  lockIcon_.reset(static_cast<HICON>(
-      ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_LOCK), IMAGE_ICON, 48, 48, 0)));
-  platform::win32::FormArgs form{kClassName,
-                                 L"",
-                                 WS_POPUP | WS_DLGFRAME,
-                                 WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME,
-                                 kClientWidth,
-                                 kClientHeight};
+  lockIcon_.reset(
+      static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_LOCK), IMAGE_ICON, 48, 48, 0)));
+  platform::win32::FormArgs form{
+      kClassName,   L"",          WS_POPUP | WS_DLGFRAME, WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME,
+      kClientWidth, kClientHeight};
   form.centred = true;
   return createForm(form, kLayout);
 }
 
 HWND SplashWindow::createChild(const Child& c) {
   if (c.kind != ChildKind::Button) return nullptr;
-  return controls::win32::createButton(hwnd(), {c.id, c.text, c.x, c.y, c.width, c.height,
-                                                controls::win32::storedButtonSettings(7, platform::win32::narrow(c.text))});
+  return controls::win32::createButton(hwnd(),
+                                       {c.id, c.text, c.x, c.y, c.width, c.height,
+                                        controls::win32::storedButtonSettings(7, platform::win32::narrow(c.text))});
 }
 
 HFONT SplashWindow::fontFor(const Child& c) {
@@ -86,7 +84,8 @@ void SplashWindow::paintBackground(HDC dc) {
   ::GetClientRect(hwnd(), &client);
   for (int y = 0; y < client.bottom; ++y) {
     const int t = y * 255 / (client.bottom > 1 ? client.bottom - 1 : 1);
-    platform::win32::UniqueBrush brush(::CreateSolidBrush(RGB(20 + t * 180 / 255, 45 + t * 170 / 255, 110 + t * 130 / 255)));
+    platform::win32::UniqueBrush brush(
+        ::CreateSolidBrush(RGB(20 + t * 180 / 255, 45 + t * 170 / 255, 110 + t * 130 / 255)));
     RECT row{0, y, client.right, y + 1};
     ::FillRect(dc, &row, brush.get());
   }
@@ -100,10 +99,8 @@ void SplashWindow::paintBackground(HDC dc) {
 
 LRESULT SplashWindow::onMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_CLOSE:
-      return 0;  // it closes only through its Close button
-    default:
-      break;
+    case WM_CLOSE: return 0;  // it closes only through its Close button
+    default: break;
   }
   return FormWindow::onMessage(message, wparam, lparam);
 }

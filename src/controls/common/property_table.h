@@ -47,7 +47,7 @@ struct StoredForm<bool> {
 };
 template <>
 struct StoredForm<core::Colour> {
-  static std::string write(core::Colour v);  // the 32-bit number
+  static std::string write(core::Colour v);                        // the 32-bit number
   static std::optional<core::Colour> read(std::string_view text);  // a negative number wraps
 };
 template <>
@@ -89,8 +89,8 @@ template <class T, class Env>
 class Default {
  public:
   constexpr Default(long long number) requires std::is_arithmetic_v<T> : kind_(Kind::Number), number_(number) {}
-  constexpr Default(SystemColourNow c) requires std::is_same_v<T, core::Colour>
-      : kind_(Kind::SystemColour), number_(c.index) {}
+  constexpr Default(SystemColourNow c) requires std::is_same_v<T, core::Colour> : kind_(Kind::SystemColour),
+                                                                                  number_(c.index) {}
   constexpr Default(const char* text) requires(!std::is_arithmetic_v<T>) : kind_(Kind::Text), text_(text) {}
   constexpr Default(T (&computed)(const Env&)) : kind_(Kind::Computed), computed_(&computed) {}
   constexpr Default(AlwaysWritten) : kind_(Kind::Always) {}
@@ -108,10 +108,8 @@ class Default {
       case Kind::Text:  // the table's own texts always read
         if constexpr (!std::is_arithmetic_v<T>) return parseStored<T>(text_, env).value_or(T());
         break;
-      case Kind::Computed:
-        return computed_(env);
-      case Kind::Always:
-        break;
+      case Kind::Computed: return computed_(env);
+      case Kind::Always: break;
     }
     return T();
   }

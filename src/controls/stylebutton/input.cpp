@@ -89,18 +89,11 @@ void StyleButton::keyDown(int key) {
       repaint();
       break;
     case kKeyRight:
-    case kKeyDown:
-      host_.moveFocus(false);
-      break;
+    case kKeyDown: host_.moveFocus(false); break;
     case kKeyLeft:
-    case kKeyUp:
-      host_.moveFocus(true);
-      break;
-    case kKeyTab:
-      host_.raise(Event::MouseLeave);
-      break;
-    default:
-      break;
+    case kKeyUp: host_.moveFocus(true); break;
+    case kKeyTab: host_.raise(Event::MouseLeave); break;
+    default: break;
   }
 }
 

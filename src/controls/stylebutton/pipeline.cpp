@@ -10,7 +10,7 @@ namespace controls::stylebutton {
 
 namespace {
 
-constexpr int kMinimumSize = 20;  // 300 twips at 96 dots per inch
+constexpr int kMinimumSize = 20;                 // 300 twips at 96 dots per inch
 constexpr gfx::Colour kShadowColour = 0x808080;  // the hot Tinted icon's silhouette
 
 }  // namespace

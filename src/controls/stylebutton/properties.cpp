@@ -97,16 +97,38 @@ consteval LoadStep read(std::string_view key) { return step(Action::Read, key); 
 consteval LoadStep toHost(std::string_view key) { return step(Action::ToHost, key); }
 
 constexpr LoadStep kLoadSteps[] = {
-    read("Icon"), read("Style"), read("Caption"), read("IconSize"), read("CaptionAlign"), read("IconAlign"),
-    read("iNonThemeStyle"), read("Enabled"), read("ShowFocus"), read("USeCustomColors"), read("BackColor"),
-    read("HighlightColor"), read("FontColor"), read("FontHighlightColor"),
+    read("Icon"),
+    read("Style"),
+    read("Caption"),
+    read("IconSize"),
+    read("CaptionAlign"),
+    read("IconAlign"),
+    read("iNonThemeStyle"),
+    read("Enabled"),
+    read("ShowFocus"),
+    read("USeCustomColors"),
+    read("BackColor"),
+    read("HighlightColor"),
+    read("FontColor"),
+    read("FontHighlightColor"),
     toHost("Enabled"),  // a disabled control must not take input either
-    step(Action::TipToContainer, "ToolTipText"), read("ToolTipText"),
-    read("Tooltiptitle"), read("ToolTipIcon"), read("ToolTipType"), read("ttBackColor"), read("ttForeColor"),
-    read("Font"), toHost("Font"),
-    read("ButtonType"), read("Value"), read("UseMaskColor"), read("MaskColor"),
-    read("MousePointer"), toHost("MousePointer"),
-    read("RoundedBordersByTheme"), read("bRTLText"),
+    step(Action::TipToContainer, "ToolTipText"),
+    read("ToolTipText"),
+    read("Tooltiptitle"),
+    read("ToolTipIcon"),
+    read("ToolTipType"),
+    read("ttBackColor"),
+    read("ttForeColor"),
+    read("Font"),
+    toHost("Font"),
+    read("ButtonType"),
+    read("Value"),
+    read("UseMaskColor"),
+    read("MaskColor"),
+    read("MousePointer"),
+    toHost("MousePointer"),
+    read("RoundedBordersByTheme"),
+    read("bRTLText"),
 };
 
 consteval bool readsEveryRowOnce() {
@@ -147,9 +169,7 @@ bool StyleButton::load(const PropertyBag& bag) {
       case Action::Read:
         if (!common::loadValue(row, props_, reader, env)) return false;
         break;
-      case Action::ToHost:
-        handToHost(row.setter.effect);
-        break;
+      case Action::ToHost: handToHost(row.setter.effect); break;
       case Action::TipToContainer: {
         std::string tip;
         if (!common::readValue(reader, row.key, props_.toolTipText, tip, env)) return false;
@@ -184,9 +204,7 @@ void StyleButton::set(V&& value) {
 
 void StyleButton::afterSet(SetterEffect effect) {
   switch (effect) {
-    case SetterEffect::Repaint:
-      repaint();
-      break;
+    case SetterEffect::Repaint: repaint(); break;
     case SetterEffect::Resize:
       resizeStep();
       repaint();
@@ -206,9 +224,7 @@ void StyleButton::afterSet(SetterEffect effect) {
       handToHost(effect);
       repaint();
       break;
-    case SetterEffect::PointerToHost:
-      handToHost(effect);
-      break;
+    case SetterEffect::PointerToHost: handToHost(effect); break;
   }
 }
 

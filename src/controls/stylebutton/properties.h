@@ -36,7 +36,11 @@ enum ToolTipIconValue : int { kTipIconNone = 0, kTipIconInfo = 1, kTipIconWarnin
 
 // ButtonState; kStateDefaulted is only handed to painters.
 enum ButtonStateValue : int {
-  kStateNormal = 1, kStateHot = 2, kStatePressed = 3, kStateDisabled = 4, kStateDefaulted = 5,
+  kStateNormal = 1,
+  kStateHot = 2,
+  kStatePressed = 3,
+  kStateDisabled = 4,
+  kStateDefaulted = 5,
 };
 
 // The values; what each starts as, is stored as and does when set is the table in properties.cpp.
@@ -57,7 +61,7 @@ struct Properties {
   int toolTipType{};  // a ToolTipTypeValue
   core::Colour toolTipBackColor{}, toolTipForeColor{};
   common::FontSpec font;
-  int buttonType{};  // a ButtonTypeValue
+  int buttonType{};             // a ButtonTypeValue
   std::int16_t mousePointer{};  // the host's mouse-pointer code, 0 the default arrow
   bool value{};
   core::Colour maskColor{};
@@ -69,11 +73,11 @@ struct Properties {
 // What a setter does after it stored the value and told the container.
 enum class SetterEffect {
   Repaint,
-  Resize,          // resize step, repaint
-  ResizeTwice,     // resize step, repaint, resize step, repaint
-  EnableWindow,    // state normal, repaint, then the host window is enabled or disabled to match
-  FontToHost,      // the font goes to the host's drawing surface, repaint
-  PointerToHost,   // the pointer goes to the host window; no repaint
+  Resize,         // resize step, repaint
+  ResizeTwice,    // resize step, repaint, resize step, repaint
+  EnableWindow,   // state normal, repaint, then the host window is enabled or disabled to match
+  FontToHost,     // the font goes to the host's drawing surface, repaint
+  PointerToHost,  // the pointer goes to the host window; no repaint
 };
 
 }  // namespace controls::stylebutton

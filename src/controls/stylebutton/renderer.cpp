@@ -21,9 +21,7 @@ CaptionLayout layoutCaption(int w, int h, gfx::Rect measured, int captionAlign, 
       out = {{half(w - r - l), half(h - b - t) + 3, half(w + r - l), half(h + b - t)},
              kTextCenter | kTextVCenter | kTextWordBreak};
       break;
-    case kAlignLeft:
-      out = {{m, half(h - b - t) + 3, r + m, half(h + b - t)}, kTextVCenter | kTextWordBreak};
-      break;
+    case kAlignLeft: out = {{m, half(h - b - t) + 3, r + m, half(h + b - t)}, kTextVCenter | kTextWordBreak}; break;
     case kAlignRight:
       out = {{w - r - l - m, half(h - b - t) + 3, w - l - m, half(h + b - t)},
              kTextRight | kTextVCenter | kTextWordBreak};
@@ -35,8 +33,7 @@ CaptionLayout layoutCaption(int w, int h, gfx::Rect measured, int captionAlign, 
       out = {{half(w - r - l), h - (b - t) - half(m), half(w + r - l), h - half(m)},
              kTextCenter | kTextBottom | kTextWordBreak};
       break;
-    default:
-      break;
+    default: break;
   }
   // Added, not or-ed: an unknown alignment keeps the format, which may carry the flag already.
   if (rightToLeft) out.format += kTextRtlReading;
@@ -51,10 +48,8 @@ gfx::Region windowRegion(int style, int w, int h) {
     case kShadedOutline:
     case kSplitGloss:
       return gfx::Region::polygon({{0, 2}, {2, 0}, {w - 3, 0}, {w, 3}, {w, h - 3}, {w - 3, h}, {4, h}, {0, h - 4}});
-    case kPixelSkin:
-      return gfx::Region::roundRect({0, 0, w + 1, h + 1}, 18, 18);
-    default:
-      return gfx::Region::rectangle({0, 0, w, h});
+    case kPixelSkin: return gfx::Region::roundRect({0, 0, w + 1, h + 1}, 18, 18);
+    default: return gfx::Region::rectangle({0, 0, w, h});
   }
 }
 

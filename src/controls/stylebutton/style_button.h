@@ -21,10 +21,10 @@ namespace controls::stylebutton {
 using common::Event;
 using common::FontSpec;
 using common::formatFont;
-using common::parseFont;
-using common::Picture;
 using common::parseBoolean;
+using common::parseFont;
 using common::parseInteger;
+using common::Picture;
 using common::PropertyBag;
 
 // What the control needs from its window and container besides what every control needs.

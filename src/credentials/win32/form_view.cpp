@@ -30,8 +30,7 @@ platform::win32::UniqueFont makeFont(double points, bool bold) {
 
 FormView::FormView(Layout layout) : layout_(std::move(layout)) {
   // A drop-down field keeps its text selected after Tab has passed through it.
-  onCommand(kCombo1, CBN_KILLFOCUS,
-            [this] { ::SendMessageW(control(kCombo1), CB_SETEDITSEL, 0, MAKELPARAM(-1, 0)); });
+  onCommand(kCombo1, CBN_KILLFOCUS, [this] { ::SendMessageW(control(kCombo1), CB_SETEDITSEL, 0, MAKELPARAM(-1, 0)); });
 }
 
 HWND FormView::create() {
@@ -68,8 +67,9 @@ HWND FormView::create() {
 
 HWND FormView::createChild(const platform::win32::Child& c) {
   if (c.kind != platform::win32::ChildKind::Button) return nullptr;
-  return controls::win32::createButton(hwnd(), {c.id, c.text, c.x, c.y, c.width, c.height,
-                                                controls::win32::storedButtonSettings(10, platform::win32::narrow(c.text))});
+  return controls::win32::createButton(hwnd(),
+                                       {c.id, c.text, c.x, c.y, c.width, c.height,
+                                        controls::win32::storedButtonSettings(10, platform::win32::narrow(c.text))});
 }
 
 HFONT FormView::fontFor(const platform::win32::Child& c) {
@@ -121,11 +121,8 @@ LRESULT CALLBACK FormView::keyPreview(HWND hwnd, UINT message, WPARAM wparam, LP
         return 0;
       }
       break;
-    case WM_NCDESTROY:
-      ::RemoveWindowSubclass(hwnd, &FormView::keyPreview, kSubclassId);
-      break;
-    default:
-      break;
+    case WM_NCDESTROY: ::RemoveWindowSubclass(hwnd, &FormView::keyPreview, kSubclassId); break;
+    default: break;
   }
   return ::DefSubclassProc(hwnd, message, wparam, lparam);
 }
@@ -141,8 +138,7 @@ LRESULT FormView::onMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       // Windows are hidden, never destroyed, before the session ends.
       ::ShowWindow(hwnd(), SW_HIDE);
       return 0;
-    default:
-      break;
+    default: break;
   }
   return FormWindow::onMessage(message, wparam, lparam);
 }

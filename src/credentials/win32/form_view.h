@@ -76,7 +76,7 @@ struct Binding {
   };
   std::vector<Field> fields;  // shown in this order
   std::vector<std::pair<int, void (Form::*)()>> commands;
-  void (Form::*keyPress)(int) = nullptr;  // sees each character first; Enter is then used up
+  void (Form::*keyPress)(int) = nullptr;                 // sees each character first; Enter is then used up
   std::vector<std::string> Form::*comboItems = nullptr;  // Combo1's list, filled at creation
 };
 

@@ -87,16 +87,18 @@ Layout changeLayout() {
 
 Binding<frmpassfirst> firstRunBinding() {
   using F = frmpassfirst;
-  return {{{kText1, &F::Text1, true}, {kText2, &F::Text2, true}, {kCombo1, &F::Combo1, true}, {kText3, &F::Text3, true}},
-          {{kStyleButton1, &F::StyleButton1_Click}},
-          &F::Form_KeyPress,
-          &F::Combo1List};
+  return {
+      {{kText1, &F::Text1, true}, {kText2, &F::Text2, true}, {kCombo1, &F::Combo1, true}, {kText3, &F::Text3, true}},
+      {{kStyleButton1, &F::StyleButton1_Click}},
+      &F::Form_KeyPress,
+      &F::Combo1List};
 }
 
 Binding<frmpass> loginBinding() {
   using F = frmpass;
   return {{{kText1, &F::Text1, true}},
-          {{kStyleButton1, &F::StyleButton1_Click}, {kStyleButton2, &F::StyleButton2_Click},
+          {{kStyleButton1, &F::StyleButton1_Click},
+           {kStyleButton2, &F::StyleButton2_Click},
            {kStyleButton3, &F::StyleButton3_Click}},
           &F::Form_KeyPress};
 }
@@ -111,7 +113,8 @@ Binding<frmpassforgot> recoveryBinding() {
 Binding<frmpasschange> changeBinding() {
   using F = frmpasschange;
   return {{{kText1, &F::Text1, true}, {kText2, &F::Text2, true}},
-          {{kStyleButton1, &F::StyleButton1_Click}, {kStyleButton2, &F::StyleButton2_Click},
+          {{kStyleButton1, &F::StyleButton1_Click},
+           {kStyleButton2, &F::StyleButton2_Click},
            {kStyleButton3, &F::StyleButton3_Click}}};  // Enter has no command here
 }
 

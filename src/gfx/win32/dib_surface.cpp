@@ -67,7 +67,8 @@ platform::win32::UniqueRegion toRegion(const Region& region) {
   const Rect b = region.bounds();
   data->rdh.rcBound = RECT{b.left, b.top, b.right, b.bottom};
   auto* rects = reinterpret_cast<RECT*>(buffer.data() + sizeof(RGNDATAHEADER));
-  for (std::size_t i = 0; i < spans.size(); ++i) rects[i] = RECT{spans[i].left, spans[i].y, spans[i].right, spans[i].y + 1};
+  for (std::size_t i = 0; i < spans.size(); ++i)
+    rects[i] = RECT{spans[i].left, spans[i].y, spans[i].right, spans[i].y + 1};
   return platform::win32::UniqueRegion(::ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), data));
 }
 

@@ -22,8 +22,8 @@ std::wstring extendedPath(const std::string& utf8Path) {
 }
 
 platform::HandleValue FileSystemWin32::openDirectory(const std::string& path, std::uint32_t shareMode) {
-  HANDLE h = ::CreateFileW(extendedPath(path).c_str(), FILE_LIST_DIRECTORY, shareMode, nullptr,
-                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  HANDLE h = ::CreateFileW(extendedPath(path).c_str(), FILE_LIST_DIRECTORY, shareMode, nullptr, OPEN_EXISTING,
+                           FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (h == INVALID_HANDLE_VALUE) return platform::kInvalidHandle;
   return static_cast<platform::HandleValue>(reinterpret_cast<std::intptr_t>(h));
 }
@@ -44,9 +44,7 @@ bool FileSystemWin32::setAttributes(const std::string& path, std::uint32_t attri
 
 bool FileSystemWin32::exists(const std::string& path) { return attributes(path).has_value(); }
 
-bool FileSystemWin32::deleteFile(const std::string& path) {
-  return ::DeleteFileW(extendedPath(path).c_str()) != FALSE;
-}
+bool FileSystemWin32::deleteFile(const std::string& path) { return ::DeleteFileW(extendedPath(path).c_str()) != FALSE; }
 
 bool FileSystemWin32::createDirectory(const std::string& path) {
   return ::CreateDirectoryW(extendedPath(path).c_str(), nullptr) != FALSE;
@@ -58,8 +56,8 @@ bool FileSystemWin32::removeDirectory(const std::string& path) {
 
 std::optional<std::string> FileSystemWin32::readFile(const std::string& path) {
   UniqueFile file(::CreateFileW(extendedPath(path).c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return std::nullopt;
   LARGE_INTEGER size{};
   if (!::GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x7FFFFFFF) return std::nullopt;
@@ -67,8 +65,7 @@ std::optional<std::string> FileSystemWin32::readFile(const std::string& path) {
   DWORD done = 0;
   std::size_t offset = 0;
   while (offset < bytes.size()) {
-    if (!::ReadFile(file.get(), bytes.data() + offset, static_cast<DWORD>(bytes.size() - offset), &done,
-                    nullptr)) {
+    if (!::ReadFile(file.get(), bytes.data() + offset, static_cast<DWORD>(bytes.size() - offset), &done, nullptr)) {
       return std::nullopt;
     }
     if (done == 0) break;
@@ -82,8 +79,8 @@ bool FileSystemWin32::replaceFile(const std::string& path, const std::string& by
   const std::wstring target = extendedPath(path);
   const std::wstring temp = target + L".qfv-" + std::to_wstring(::GetCurrentProcessId()) + L".tmp";
   {
-    UniqueFile file(::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueFile file(
+        ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return false;
     DWORD written = 0;
     const bool ok = ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&

@@ -116,9 +116,7 @@ void FormWindow::paintBackground(HDC dc) {
 
 LRESULT FormWindow::onMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_ERASEBKGND:
-      paintBackground(reinterpret_cast<HDC>(wparam));
-      return 1;
+    case WM_ERASEBKGND: paintBackground(reinterpret_cast<HDC>(wparam)); return 1;
     case WM_CTLCOLORSTATIC: {
       HDC dc = reinterpret_cast<HDC>(wparam);
       HWND child = reinterpret_cast<HWND>(lparam);
@@ -149,8 +147,7 @@ LRESULT FormWindow::onMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         return 0;
       }
       break;
-    default:
-      break;
+    default: break;
   }
   return Window::onMessage(message, wparam, lparam);
 }

@@ -4,9 +4,7 @@
 
 namespace platform::win32 {
 
-int fontPixelHeight(double points) {
-  return static_cast<int>(core::roundHalfEven(points * 96.0 / 72.0));
-}
+int fontPixelHeight(double points) { return static_cast<int>(core::roundHalfEven(points * 96.0 / 72.0)); }
 
 UniqueFont makeFont(const FontRequest& request) {
   LOGFONTW lf{};

@@ -34,8 +34,8 @@ long RegistryWin32::setValue(Key key, const std::string& name, std::uint32_t typ
 
 long RegistryWin32::closeKey(Key key) { return ::RegCloseKey(reinterpret_cast<HKEY>(key)); }
 
-bool RegistryWin32::writeProfileString(const std::string& section, const std::string& key,
-                                       const std::string& value, const std::string& file) {
+bool RegistryWin32::writeProfileString(const std::string& section, const std::string& key, const std::string& value,
+                                       const std::string& file) {
   return ::WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) != FALSE;
 }
 
@@ -50,8 +50,8 @@ std::string settingsPath(const std::string& app, const std::string& section) {
 }
 }  // namespace
 
-std::string SettingsStoreWin32::get(const std::string& app, const std::string& section,
-                                    const std::string& key, const std::string& defaultValue) {
+std::string SettingsStoreWin32::get(const std::string& app, const std::string& section, const std::string& key,
+                                    const std::string& defaultValue) {
   HKEY raw = nullptr;
   if (::RegOpenKeyExA(HKEY_CURRENT_USER, settingsPath(app, section).c_str(), 0, KEY_QUERY_VALUE, &raw) !=
       ERROR_SUCCESS) {
@@ -65,8 +65,8 @@ std::string SettingsStoreWin32::get(const std::string& app, const std::string& s
     return defaultValue;
   }
   std::string value(size, '\0');
-  if (::RegQueryValueExA(opened.get(), key.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(value.data()),
-                         &size) != ERROR_SUCCESS) {
+  if (::RegQueryValueExA(opened.get(), key.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(value.data()), &size) !=
+      ERROR_SUCCESS) {
     return defaultValue;
   }
   value.resize(size);
@@ -77,8 +77,8 @@ std::string SettingsStoreWin32::get(const std::string& app, const std::string& s
 bool SettingsStoreWin32::save(const std::string& app, const std::string& section, const std::string& key,
                               const std::string& value) {
   HKEY raw = nullptr;
-  if (::RegCreateKeyExA(HKEY_CURRENT_USER, settingsPath(app, section).c_str(), 0, nullptr,
-                        REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &raw, nullptr) != ERROR_SUCCESS) {
+  if (::RegCreateKeyExA(HKEY_CURRENT_USER, settingsPath(app, section).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_SET_VALUE, nullptr, &raw, nullptr) != ERROR_SUCCESS) {
     return false;
   }
   UniqueKey opened(raw);
@@ -88,8 +88,7 @@ bool SettingsStoreWin32::save(const std::string& app, const std::string& section
 
 bool SettingsStoreWin32::remove(const std::string& app, const std::string& section, const std::string& key) {
   HKEY raw = nullptr;
-  if (::RegOpenKeyExA(HKEY_CURRENT_USER, settingsPath(app, section).c_str(), 0, KEY_SET_VALUE, &raw) !=
-      ERROR_SUCCESS) {
+  if (::RegOpenKeyExA(HKEY_CURRENT_USER, settingsPath(app, section).c_str(), 0, KEY_SET_VALUE, &raw) != ERROR_SUCCESS) {
     return false;
   }
   UniqueKey opened(raw);

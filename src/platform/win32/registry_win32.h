@@ -11,8 +11,7 @@ HKEY rootKey(platform::RootKey root);
 class RegistryWin32 final : public platform::Registry {
  public:
   long createKey(platform::RootKey root, const std::string& path, Key& key) override;
-  long setValue(Key key, const std::string& name, std::uint32_t type,
-                const std::vector<std::uint8_t>& data) override;
+  long setValue(Key key, const std::string& name, std::uint32_t type, const std::vector<std::uint8_t>& data) override;
   long closeKey(Key key) override;
   bool writeProfileString(const std::string& section, const std::string& key, const std::string& value,
                           const std::string& file) override;

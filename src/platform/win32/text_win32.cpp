@@ -32,9 +32,7 @@ std::wstring widen(std::string_view utf8) {
   return std::wstring(wide.begin(), wide.end());
 }
 
-std::string narrow(std::wstring_view utf16) {
-  return core::utf16ToUtf8(std::u16string(utf16.begin(), utf16.end()));
-}
+std::string narrow(std::wstring_view utf16) { return core::utf16ToUtf8(std::u16string(utf16.begin(), utf16.end())); }
 
 std::string utf8ToAnsi(std::string_view utf8) { return wideToCodePage(CP_ACP, widen(utf8)); }
 

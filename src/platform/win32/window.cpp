@@ -70,8 +70,7 @@ int runMessageLoop() {
   MSG msg{};
   while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
     HWND top = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-    if (top && (::GetWindowLongPtrW(top, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) &&
-        ::IsDialogMessageW(top, &msg)) {
+    if (top && (::GetWindowLongPtrW(top, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) && ::IsDialogMessageW(top, &msg)) {
       continue;
     }
     ::TranslateMessage(&msg);

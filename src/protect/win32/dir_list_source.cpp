@@ -64,8 +64,8 @@ std::optional<std::vector<std::string>> DirListSource::subfolders(const std::str
   if (!folder.empty() && folder.back() != '\\') folder += '\\';
   const std::wstring pattern = extendedPath(folder + "*");
   WIN32_FIND_DATAW data{};
-  UniqueFind find(::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchLimitToDirectories,
-                                     nullptr, 0));
+  UniqueFind find(
+      ::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchLimitToDirectories, nullptr, 0));
   if (!find) {
     // An empty drive root has no entries at all; anything else means it cannot be read.
     if (::GetLastError() == ERROR_FILE_NOT_FOUND) return std::vector<std::string>{};

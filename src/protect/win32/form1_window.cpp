@@ -83,8 +83,7 @@ SIZE textSize(HFONT font, const wchar_t* text) {
 
 // The font at the given size, or smaller where the machine's face for it is too wide for the
 // control: a caption cut off or wrapped is worse than a slightly smaller one.
-UniqueFont fittedFont(const wchar_t* face, double points, bool underline, BYTE family, const wchar_t* text,
-                      SIZE room) {
+UniqueFont fittedFont(const wchar_t* face, double points, bool underline, BYTE family, const wchar_t* text, SIZE room) {
   constexpr double kSmallest = 6;
   for (;;) {
     UniqueFont font = makeFont(face, points, true, underline, family);
@@ -102,7 +101,8 @@ bool fontInstalled(const wchar_t* face) {
   lstrcpynW(lf.lfFaceName, face, LF_FACESIZE);
   bool found = false;
   ::EnumFontFamiliesExW(
-      dc.get(), &lf, [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM p) -> int {
+      dc.get(), &lf,
+      [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM p) -> int {
         *reinterpret_cast<bool*>(p) = true;
         return 0;
       },
@@ -112,7 +112,7 @@ bool fontInstalled(const wchar_t* face) {
 
 // The title's face, or the first bold serif face the machine has.
 const wchar_t* titleFace() {
-  static const wchar_t* const faces[] = {L"Arno Pro SmText", L"Georgia",    L"Times New Roman",
+  static const wchar_t* const faces[] = {L"Arno Pro SmText",  L"Georgia",      L"Times New Roman",
                                          L"Liberation Serif", L"DejaVu Serif", L"Nimbus Roman"};
   for (const wchar_t* face : faces)
     if (fontInstalled(face)) return face;
@@ -180,8 +180,8 @@ HWND Form1Window::create() {
       ::LoadImageW(instance, MAKEINTRESOURCEW(IDB_FORM1_SMALL_ICONS), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   smallIcons_.reset(::ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 40, 0));
   if (smallIcons_ && smallIconStrip_) ::ImageList_AddMasked(smallIcons_.get(), smallIconStrip_.get(), RGB(255, 0, 255));
-  arrowDown_.reset(static_cast<HICON>(
-      ::LoadImageW(instance, MAKEINTRESOURCEW(IDI_FORM1_ARROW_DOWN), IMAGE_ICON, 16, 16, 0)));
+  arrowDown_.reset(
+      static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_FORM1_ARROW_DOWN), IMAGE_ICON, 16, 16, 0)));
   arrowUp_.reset(
       static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_FORM1_ARROW_UP), IMAGE_ICON, 16, 16, 0)));
   titleFace_ = titleFace();
@@ -206,32 +206,28 @@ HFONT Form1Window::fontFor(const Child& c) {
   switch (c.kind) {
     case ChildKind::Label:
     case ChildKind::Link:
-      fonts_.push_back(c.id == Label1
-                           ? fittedFont(titleFace_, 14.25, false, FF_ROMAN, c.text, {c.width, c.height})
-                           : fittedFont(L"Arial", 8.25, c.kind == ChildKind::Link, FF_SWISS, c.text, {c.width, c.height}));
+      fonts_.push_back(c.id == Label1 ? fittedFont(titleFace_, 14.25, false, FF_ROMAN, c.text, {c.width, c.height})
+                                      : fittedFont(L"Arial", 8.25, c.kind == ChildKind::Link, FF_SWISS, c.text,
+                                                   {c.width, c.height}));
       return fonts_.back().get();
     case ChildKind::Button:
       if (!isSystemButton(control(c.id))) return nullptr;  // a self-drawn button keeps its own font
       // A system push button takes the labels' font.
       fonts_.push_back(fittedFont(L"Arial", 8.25, false, FF_SWISS, c.text, {c.width - 12, c.height - 8}));
       return fonts_.back().get();
-    case ChildKind::Other:
-      return c.id == SheenButton1 || c.id == SheenButton2 ? nullptr : listFont_.get();
-    default:
-      return nullptr;
+    case ChildKind::Other: return c.id == SheenButton1 || c.id == SheenButton2 ? nullptr : listFont_.get();
+    default: return nullptr;
   }
 }
 
-COLORREF Form1Window::textColour(HWND child) {
-  return ::GetDlgCtrlID(child) == Label3 ? kLinkColour : RGB(0, 0, 0);
-}
+COLORREF Form1Window::textColour(HWND child) { return ::GetDlgCtrlID(child) == Label3 ? kLinkColour : RGB(0, 0, 0); }
 
 HWND Form1Window::createChild(const Child& c) {
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
   const auto menuId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id));
   if (c.kind == ChildKind::Button) {
-    return controls::win32::createButton(hwnd(), {c.id, c.text, c.x, c.y, c.width, c.height,
-                                                  controls::win32::storedButtonSettings(10, narrow(c.text))});
+    return controls::win32::createButton(
+        hwnd(), {c.id, c.text, c.x, c.y, c.width, c.height, controls::win32::storedButtonSettings(10, narrow(c.text))});
   }
   HWND child = nullptr;
   switch (c.id) {
@@ -270,8 +266,7 @@ HWND Form1Window::createChild(const Child& c) {
       ::SendMessageW(child, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(smallIcons_.get()));
       ::SendMessageW(child, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
       return child;
-    default:
-      return nullptr;
+    default: return nullptr;
   }
 }
 
@@ -358,10 +353,8 @@ LRESULT Form1Window::onMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       // The close command is gone from the menu; Alt+F4 still sends it, and must do nothing.
       if ((wparam & 0xFFF0) == SC_CLOSE) return 0;
       break;
-    case WM_CLOSE:
-      return 0;  // only the Close button dismisses the window, and it only hides it
-    default:
-      break;
+    case WM_CLOSE: return 0;  // only the Close button dismisses the window, and it only hides it
+    default: break;
   }
   return FormWindow::onMessage(message, wparam, lparam);
 }
@@ -408,7 +401,8 @@ void Form1Window::listAddColumn(const std::string& caption) {
   column.pszText = text.data();
   column.cx = 100;
   column.iSubItem = columns_;
-  ::SendMessageW(control(ListView1), LVM_INSERTCOLUMNW, static_cast<WPARAM>(columns_), reinterpret_cast<LPARAM>(&column));
+  ::SendMessageW(control(ListView1), LVM_INSERTCOLUMNW, static_cast<WPARAM>(columns_),
+                 reinterpret_cast<LPARAM>(&column));
   ++columns_;
 }
 

@@ -30,8 +30,8 @@ inline HWND waitForWindow(const wchar_t* className, const std::wstring& title, D
           ::GetWindowTextW(hwnd, text, 512);
           DWORD pid = 0;
           ::GetWindowThreadProcessId(hwnd, &pid);
-          if (::IsWindowVisible(hwnd) && lstrcmpiW(cls, s->className) == 0 && (*s->title == L"*" || *s->title == text) &&
-              (s->pid == 0 || s->pid == pid)) {
+          if (::IsWindowVisible(hwnd) && lstrcmpiW(cls, s->className) == 0 &&
+              (*s->title == L"*" || *s->title == text) && (s->pid == 0 || s->pid == pid)) {
             s->found = hwnd;
             return FALSE;
           }

@@ -11,8 +11,8 @@ namespace testsupport {
 inline testing::AssertionResult sameRect(const RECT& expected, const RECT& actual) {
   if (::EqualRect(&expected, &actual)) return testing::AssertionSuccess();
   return testing::AssertionFailure() << "at " << actual.left << "," << actual.top << " to " << actual.right << ","
-                                     << actual.bottom << ", expected " << expected.left << "," << expected.top
-                                     << " to " << expected.right << "," << expected.bottom;
+                                     << actual.bottom << ", expected " << expected.left << "," << expected.top << " to "
+                                     << expected.right << "," << expected.bottom;
 }
 
 // Centred on the work area, to the pixel that an odd difference leaves over.

@@ -16,9 +16,11 @@ TEST(Text, MalformedUtf8BecomesReplacementCharacters) {
     std::string in;
     std::u16string out;
   } cases[] = {
-      {"a\xFF" "b", u"a\uFFFDb"},
-      {"\xC3", u"\uFFFD"},                 // truncated at the end
-      {"\xC0\xAF", u"\uFFFD\uFFFD"},       // overlong slash
+      {"a\xFF"
+       "b",
+       u"a\uFFFDb"},
+      {"\xC3", u"\uFFFD"},                      // truncated at the end
+      {"\xC0\xAF", u"\uFFFD\uFFFD"},            // overlong slash
       {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},  // encoded surrogate
       {"\xE2\x82", u"\uFFFD\uFFFD"},
   };

@@ -11,15 +11,17 @@ using credentials::frmpass;
 using credentials::frmpasschange;
 using credentials::frmpassfirst;
 using credentials::frmpassforgot;
+using credentialstest::World;
 using platform::MsgIcon;
 using platform::WindowId;
-using credentialstest::World;
 using testsupport::Log;
 
 const std::string kAutostartData = "C:\\Program Files\\Quillmar Folder Vardel\\QuillmarFolderVardel.exe";
 
 std::string encode(const std::string& ansi) { return credentials::modpass::PassCodec(ansi, "encode").value(); }
-std::optional<std::string> decode(const std::string& stored) { return credentials::modpass::PassCodec(stored, "decode"); }
+std::optional<std::string> decode(const std::string& stored) {
+  return credentials::modpass::PassCodec(stored, "decode");
+}
 
 // A world where the first run is done: password "Secret1", question and answer stored.
 void storeCredentials(World& w, const std::string& password = "Secret1") {

@@ -28,8 +28,8 @@ inline testing::AssertionResult pixelsMatch(const gfx::Surface& s,
     for (int x = 0; x < s.width(); ++x) {
       const auto w = want(x, y);
       if (w && s.at(x, y) != *w) {
-        return testing::AssertionFailure() << "first wrong pixel (" << x << ", " << y << "): got " << hex(s.at(x, y))
-                                           << ", want " << hex(*w);
+        return testing::AssertionFailure()
+               << "first wrong pixel (" << x << ", " << y << "): got " << hex(s.at(x, y)) << ", want " << hex(*w);
       }
     }
   }

@@ -36,15 +36,14 @@ TEST_P(DrawLineTest, DrawsEveryPointButTheEnd) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, DrawLineTest,
-    testing::Values(
-        LineCase{"right", 1, 1, 4, 1, {"......", ".###..", "......", "......"}},
-        LineCase{"left", 4, 1, 1, 1, {"......", "..###.", "......", "......"}},
-        LineCase{"down", 2, 0, 2, 3, {"..#...", "..#...", "..#...", "......"}},
-        LineCase{"up", 2, 3, 2, 0, {"......", "..#...", "..#...", "..#..."}},
-        LineCase{"single point is nothing", 2, 2, 2, 2, {"......", "......", "......", "......"}},
-        LineCase{"diagonal", 0, 0, 3, 3, {"#.....", ".#....", "..#...", "......"}},
-        LineCase{"clipped at both sides", -3, 2, 9, 2, {"......", "......", "######", "......"}},
-        LineCase{"off the surface", 0, 7, 5, 7, {"......", "......", "......", "......"}}),
+    testing::Values(LineCase{"right", 1, 1, 4, 1, {"......", ".###..", "......", "......"}},
+                    LineCase{"left", 4, 1, 1, 1, {"......", "..###.", "......", "......"}},
+                    LineCase{"down", 2, 0, 2, 3, {"..#...", "..#...", "..#...", "......"}},
+                    LineCase{"up", 2, 3, 2, 0, {"......", "..#...", "..#...", "..#..."}},
+                    LineCase{"single point is nothing", 2, 2, 2, 2, {"......", "......", "......", "......"}},
+                    LineCase{"diagonal", 0, 0, 3, 3, {"#.....", ".#....", "..#...", "......"}},
+                    LineCase{"clipped at both sides", -3, 2, 9, 2, {"......", "......", "######", "......"}},
+                    LineCase{"off the surface", 0, 7, 5, 7, {"......", "......", "......", "......"}}),
     [](const auto& info) {
       std::string n = info.param.name;
       for (char& ch : n)
@@ -132,8 +131,8 @@ TEST(Surface, EtchedFrameCornersAndMixedPixels) {
 
 TEST(Surface, EdgeRectRaisedAndSunken) {
   const gfx::EdgeColours e{0xFFFFFF, 0xDDDDDD, 0x888888, 0x222222};
-  const std::map<char, gfx::Colour> legend{{'h', e.highlight}, {'l', e.light}, {'s', e.shadow},
-                                           {'d', e.darkShadow}, {'.', kBack}};
+  const std::map<char, gfx::Colour> legend{
+      {'h', e.highlight}, {'l', e.light}, {'s', e.shadow}, {'d', e.darkShadow}, {'.', kBack}};
   Surface raised = blank(5, 5);
   gfx::edgeRect(raised, 0, 0, 5, 5, gfx::kEdgeRaised, gfx::kSidesAll, e);
   EXPECT_TRUE(pixelsMatch(raised, {"lllld", "lhhsd", "lh.sd", "lsssd", "ddddd"}, legend));

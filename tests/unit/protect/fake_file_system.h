@@ -35,8 +35,7 @@ class FakeFileSystem : public platform::FileSystem {
   void addDirectory(const std::string& path, std::uint32_t attributes = platform::attr::kDirectory) {
     dirs[key(path)] = attributes | platform::attr::kDirectory;
   }
-  void addFile(const std::string& path, const std::string& bytes,
-               std::uint32_t attributes = platform::attr::kArchive) {
+  void addFile(const std::string& path, const std::string& bytes, std::uint32_t attributes = platform::attr::kArchive) {
     files[key(path)] = {bytes, attributes};
   }
   const File* file(const std::string& path) const {

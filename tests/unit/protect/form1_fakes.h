@@ -24,7 +24,9 @@ class FakeView : public protect::Form1View {
     selected.push_back(false);
   }
   void listAddColumn(const std::string& caption) override { columns.push_back({caption, 0}); }
-  void listSetColumnWidth(int column, int twips) override { columns.at(static_cast<std::size_t>(column)).second = twips; }
+  void listSetColumnWidth(int column, int twips) override {
+    columns.at(static_cast<std::size_t>(column)).second = twips;
+  }
   void setLockEnabled(bool enabled) override { lockEnabled = enabled; }
   void setUnlockEnabled(bool enabled) override { unlockEnabled = enabled; }
   void removeCloseCommand() override { ++closeCommandRemoved; }

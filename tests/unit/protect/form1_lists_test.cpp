@@ -65,9 +65,17 @@ TEST(DirListNormalize, Cases) {
     const char* in;
     const char* out;
   } cases[] = {
-      {"c:", "c:\\"},          {"C:\\", "C:\\"},     {"c:\\Data\\", "c:\\Data"}, {"c:\\Data\\\\", "c:\\Data"},
-      {"c:\\a\\b", "c:\\a\\b"}, {"", ""},             {"c", ""},                  {"1:\\", ""},
-      {"c:Data", ""},          {"\\\\srv\\s", ""},   {"c:\\a\\\\b", ""},
+      {"c:", "c:\\"},
+      {"C:\\", "C:\\"},
+      {"c:\\Data\\", "c:\\Data"},
+      {"c:\\Data\\\\", "c:\\Data"},
+      {"c:\\a\\b", "c:\\a\\b"},
+      {"", ""},
+      {"c", ""},
+      {"1:\\", ""},
+      {"c:Data", ""},
+      {"\\\\srv\\s", ""},
+      {"c:\\a\\\\b", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(DirList::normalize(c.in), c.out) << "'" << c.in << "'";
 }

@@ -25,12 +25,12 @@ class Form1Test : public ::testing::Test {
     dirs.driveList = {{"c:\\", "System", protect::DriveKind::Fixed},
                       {"d:\\", "Data", protect::DriveKind::Fixed},
                       {"e:\\", "", protect::DriveKind::Optical}};  // no medium: cannot be read
-    dirs.folders = {{"c:\\", {"Data", "Temp"}},       {"c:\\Data", {"Photos", "Music"}},
-                    {"c:\\Data\\Photos", {}},        {"c:\\Data\\Music", {}},
-                    {"c:\\Temp", {}},                {"d:\\", {"Data"}},
-                    {"d:\\Data", {"Photos"}},        {"d:\\Data\\Photos", {}}};
-    for (const char* dir : {"c:\\Data", "c:\\Data\\Photos", "c:\\Data\\Music", "c:\\Temp", "D:", "d:\\Data",
-                            "d:\\Data\\Photos"})
+    dirs.folders = {{"c:\\", {"Data", "Temp"}}, {"c:\\Data", {"Photos", "Music"}},
+                    {"c:\\Data\\Photos", {}},   {"c:\\Data\\Music", {}},
+                    {"c:\\Temp", {}},           {"d:\\", {"Data"}},
+                    {"d:\\Data", {"Photos"}},   {"d:\\Data\\Photos", {}}};
+    for (const char* dir :
+         {"c:\\Data", "c:\\Data\\Photos", "c:\\Data\\Music", "c:\\Temp", "D:", "d:\\Data", "d:\\Data\\Photos"})
       fs.addDirectory(dir);
   }
 
@@ -55,7 +55,9 @@ class Form1Test : public ::testing::Test {
     for (const std::string& c : captions) open(c);
     form.SheenButton1_Click();
   }
-  std::pair<bool, bool> buttons() const { return {view.lockEnabled.value_or(false), view.unlockEnabled.value_or(false)}; }
+  std::pair<bool, bool> buttons() const {
+    return {view.lockEnabled.value_or(false), view.unlockEnabled.value_or(false)};
+  }
 
   protecttest::FakeView view;
   protecttest::FakeStore store;
@@ -109,9 +111,12 @@ TEST_F(Form1Test, AddCases) {
       {"root after opening it again", {}, 0, {"c:\\"}, info(protect::form1text::kSelectByDoubleClick), std::nullopt},
       {"already listed", {"c:\\Data"}, 0, {"Data"}, info(protect::form1text::kAlreadyListed), std::nullopt},
       {"listed in another letter case", {"c:\\DATA"}, 0, {"Data"}, std::nullopt, Form1Row{"Data", "c:\\Data", "2"}},
-      {"nested folder", {"c:\\Temp"}, 1, {"Data", "Photos"}, std::nullopt,
-       Form1Row{"Photos", "d:\\Data\\Photos", "2"}},
-      {"the last opened folder, not its highlighted subfolder", {}, 0, {"Data"}, std::nullopt,
+      {"nested folder", {"c:\\Temp"}, 1, {"Data", "Photos"}, std::nullopt, Form1Row{"Photos", "d:\\Data\\Photos", "2"}},
+      {"the last opened folder, not its highlighted subfolder",
+       {},
+       0,
+       {"Data"},
+       std::nullopt,
        Form1Row{"Data", "c:\\Data", "1"}},
   };
   for (const auto& c : cases) {
@@ -255,8 +260,8 @@ TEST_F(Form1Test, CloseCases) {
     f.StyleButton4_Click();
     if (c.asked) {
       ASSERT_EQ(freshDialogs.shown.size(), 1u);
-      EXPECT_EQ(freshDialogs.shown[0].message,
-                (Message{"Do you want to lock all folders?", "Folder Vardel", MsgButtons::YesNo, MsgIcon::Information}));
+      EXPECT_EQ(freshDialogs.shown[0].message, (Message{"Do you want to lock all folders?", "Folder Vardel",
+                                                        MsgButtons::YesNo, MsgIcon::Information}));
     } else {
       EXPECT_TRUE(freshDialogs.shown.empty());
     }
@@ -279,8 +284,18 @@ TEST_F(Form1Test, LockButtonStatesFollowLockUnlockAddAndRemove) {
       {"lock again", [&] { form.cmdlock_Click(); }, {false, true}},
       {"add", [&] { addFolder({"Data"}); }, {true, true}},
       {"lock with a folder", [&] { form.cmdlock_Click(); }, {false, true}},
-      {"remove", [&] { view.select(0); form.SheenButton2_Click(); }, {false, true}},
-      {"refused add", [&] { open("c:\\"); form.SheenButton1_Click(); }, {false, true}},
+      {"remove",
+       [&] {
+         view.select(0);
+         form.SheenButton2_Click();
+       },
+       {false, true}},
+      {"refused add",
+       [&] {
+         open("c:\\");
+         form.SheenButton1_Click();
+       },
+       {false, true}},
       {"unlock", [&] { form.cmdunlock_Click(); }, {true, false}},
       {"remove with nothing selected", [&] { form.SheenButton2_Click(); }, {true, false}},
   };

@@ -40,14 +40,13 @@ const std::string kBig = [] {
 const EditCase kEditCases[] = {
     {"missing file gets header and key, no blank line before", "", ".ShellClassInfo", "IconFile",
      "C:\\Windows\\system32\\lock.ico", "[.ShellClassInfo]\r\nIconFile=C:\\Windows\\system32\\lock.ico\r\n"},
-    {"absent key goes directly under the header", "[.ShellClassInfo]\r\nIconFile=C:\\lock.ico\r\n",
-     ".ShellClassInfo", "IconIndex", "0", "[.ShellClassInfo]\r\nIconIndex=0\r\nIconFile=C:\\lock.ico\r\n"},
+    {"absent key goes directly under the header", "[.ShellClassInfo]\r\nIconFile=C:\\lock.ico\r\n", ".ShellClassInfo",
+     "IconIndex", "0", "[.ShellClassInfo]\r\nIconIndex=0\r\nIconFile=C:\\lock.ico\r\n"},
     {"other keys keep their order", "[a]\r\nx=1\r\ny=2\r\n", "a", "k", "v", "[a]\r\nk=v\r\nx=1\r\ny=2\r\n"},
-    {"key in another case is replaced with the caller's spelling",
-     "[.ShellClassInfo]\r\niconfile=old\r\nX=1\r\n", ".ShellClassInfo", "IconFile", "new",
-     "[.ShellClassInfo]\r\nIconFile=new\r\nX=1\r\n"},
-    {"section name in another case is found", "[.SHELLCLASSINFO]\r\nICONINDEX=5\r\n", ".ShellClassInfo",
-     "IconIndex", "0", "[.SHELLCLASSINFO]\r\nIconIndex=0\r\n"},
+    {"key in another case is replaced with the caller's spelling", "[.ShellClassInfo]\r\niconfile=old\r\nX=1\r\n",
+     ".ShellClassInfo", "IconFile", "new", "[.ShellClassInfo]\r\nIconFile=new\r\nX=1\r\n"},
+    {"section name in another case is found", "[.SHELLCLASSINFO]\r\nICONINDEX=5\r\n", ".ShellClassInfo", "IconIndex",
+     "0", "[.SHELLCLASSINFO]\r\nIconIndex=0\r\n"},
     {"key only in a later section is inserted in the asked one", "[a]\r\nx=1\r\n[b]\r\nk=2\r\n", "a", "k", "9",
      "[a]\r\nk=9\r\nx=1\r\n[b]\r\nk=2\r\n"},
     {"key of an earlier section is not touched", "[b]\r\nk=2\r\n[a]\r\nk=1\r\n", "a", "k", "9",
@@ -62,8 +61,8 @@ const EditCase kEditCases[] = {
     {"space before = is another key", "[a]\r\nk =1\r\n", "a", "k", "2", "[a]\r\nk=2\r\nk =1\r\n"},
     {"a longer key with the same start is another key", "[a]\r\nkey2=1\r\nkey=1\r\n", "a", "key", "9",
      "[a]\r\nkey2=1\r\nkey=9\r\n"},
-    {"runs of blank lines shrink to one, ends are trimmed", "\r\n\r\n[a]\r\n\r\n\r\n\r\nx=1\r\n\r\n\r\n", "a", "x",
-     "2", "[a]\r\n\r\nx=2\r\n"},
+    {"runs of blank lines shrink to one, ends are trimmed", "\r\n\r\n[a]\r\n\r\n\r\n\r\nx=1\r\n\r\n\r\n", "a", "x", "2",
+     "[a]\r\n\r\nx=2\r\n"},
     {"control characters at both ends go", "\r\n\t\r\n[a]\r\nk=1\r\n\x01", "a", "k", "2", "[a]\r\nk=2\r\n"},
     {"a new section is separated by one blank line", "[b]\r\nz=1\r\n\r\n\r\n", "a", "k", "v",
      "[b]\r\nz=1\r\n\r\n[a]\r\nk=v\r\n"},
@@ -88,13 +87,14 @@ TEST(IniEdit, Cases) {
 }
 
 TEST(IniEdit, TheLockMarkOnAFolderWithoutDesktopIni) {
-  const std::string first = protect::INIwrite::editText("", ".ShellClassInfo", "IconFile", "C:\\Windows\\system32\\lock.ico");
+  const std::string first =
+      protect::INIwrite::editText("", ".ShellClassInfo", "IconFile", "C:\\Windows\\system32\\lock.ico");
   const std::string second = protect::INIwrite::editText(first, ".ShellClassInfo", "IconIndex", "0");
   EXPECT_EQ(shown(second), shown("[.ShellClassInfo]\r\nIconIndex=0\r\nIconFile=C:\\Windows\\system32\\lock.ico\r\n"));
   // Marking again changes nothing.
   const std::string again = protect::INIwrite::editText(
-      protect::INIwrite::editText(second, ".ShellClassInfo", "IconFile", "C:\\Windows\\system32\\lock.ico"), ".ShellClassInfo",
-      "IconIndex", "0");
+      protect::INIwrite::editText(second, ".ShellClassInfo", "IconFile", "C:\\Windows\\system32\\lock.ico"),
+      ".ShellClassInfo", "IconIndex", "0");
   EXPECT_EQ(shown(again), shown(second));
 }
 
@@ -172,9 +172,9 @@ std::string join(const std::vector<std::string>& lines) {
 }
 
 struct Found {
-  int header = -1;  // line index of the section header
-  int key = -1;     // line index of the key line in it
-  int keyCount = 0; // key lines in the section before its end
+  int header = -1;   // line index of the section header
+  int key = -1;      // line index of the key line in it
+  int keyCount = 0;  // key lines in the section before its end
 };
 
 // A section and its key line as a reader finds them. Trimming and appending can turn a line that
@@ -210,9 +210,9 @@ Found locate(const std::string& text, const std::string& section, const std::str
 }
 
 std::string randomText(std::mt19937& rng) {
-  static const std::vector<std::string> pieces = {"[a]", "[A]", "[b]", "[ a]", "k=", "K=", "k =", "x=", "1", "v",
-                                                  "=", "[", "]", "\r\n", "\r\n", "\r\n", "\r\n\r\n\r\n", "\t",
-                                                  "\x01", " ", "\xE9", "key=", "ab"};
+  static const std::vector<std::string> pieces = {
+      "[a]", "[A]",  "[b]",  "[ a]", "k=",           "K=", "k =",  "x=", "1",    "v",    "=", "[",
+      "]",   "\r\n", "\r\n", "\r\n", "\r\n\r\n\r\n", "\t", "\x01", " ",  "\xE9", "key=", "ab"};
   std::string out;
   const int n = static_cast<int>(rng() % 30);
   for (int i = 0; i < n; ++i) out += pieces[rng() % pieces.size()];
@@ -232,8 +232,8 @@ TEST(IniEdit, RandomFilesKeepTheInvariants) {
     const std::string& key = keys[rng() % keys.size()];
     const std::string& value = values[rng() % values.size()];
     const std::string got = protect::INIwrite::editText(content, section, key, value);
-    const std::string where = "content \"" + shown(content) + "\" section " + section + " key " + key +
-                              " value \"" + shown(value) + "\" gave \"" + shown(got) + "\"";
+    const std::string where = "content \"" + shown(content) + "\" section " + section + " key " + key + " value \"" +
+                              shown(value) + "\" gave \"" + shown(got) + "\"";
 
     ASSERT_GE(got.size(), 2u) << where;
     ASSERT_EQ(got.substr(got.size() - 2), "\r\n") << where;

@@ -15,8 +15,7 @@ using platform::attr::kSystem;
 using protect::ButtonStates;
 using protect::ListRow;
 
-const std::string kMark =
-    "[.ShellClassInfo]\r\nIconIndex=0\r\nIconFile=C:\\Windows\\system32\\lock.ico\r\n";
+const std::string kMark = "[.ShellClassInfo]\r\nIconIndex=0\r\nIconFile=C:\\Windows\\system32\\lock.ico\r\n";
 
 // Three listed folders C:\Data\A, B and C in a fake file system, and a real store.
 struct World {
@@ -102,17 +101,16 @@ TEST_F(LockEngineTest, FailingStepsAreSkippedAndTheNextRowFollows) {
   struct Case {
     const char* name;
     std::function<void(World&)> arrange;
-    bool opened;     // this process holds the folder afterwards
-    bool recorded;   // its handle is in the table
-    bool marked;     // Desktop.ini and the system attribute
+    bool opened;    // this process holds the folder afterwards
+    bool recorded;  // its handle is in the table
+    bool marked;    // Desktop.ini and the system attribute
   };
   const Case cases[] = {
       {"folder no longer exists", [](World& t) { t.fs.dirs.erase("c:\\data\\b"); }, false, false, false},
-      {"folder held by another program",
-       [](World& t) { t.fs.holdElsewhere("C:\\Data\\B"); }, false, false, true},
+      {"folder held by another program", [](World& t) { t.fs.holdElsewhere("C:\\Data\\B"); }, false, false, true},
       {"user is no administrator", [](World& t) { t.shell.admin = false; }, true, false, true},
-      {"Desktop.ini cannot be written",
-       [](World& t) { t.fs.unwritable.insert("c:\\data\\b\\desktop.ini"); }, true, true, false},
+      {"Desktop.ini cannot be written", [](World& t) { t.fs.unwritable.insert("c:\\data\\b\\desktop.ini"); }, true,
+       true, false},
   };
   for (const Case& c : cases) {
     World t;
@@ -266,7 +264,8 @@ TEST_F(LockEngineTest, ValuesFromAnEarlierRunAreReplacedByANewLock) {
 }
 
 TEST_F(LockEngineTest, OwnDesktopIniComesBackByteForByteAlsoAfterARestart) {
-  const std::string own = "[.ShellClassInfo]\r\nInfoTip=Holiday\r\nIconResource=C:\\x.dll,3\r\n\r\n\r\n[ViewState]\r\nMode=";
+  const std::string own =
+      "[.ShellClassInfo]\r\nInfoTip=Holiday\r\nIconResource=C:\\x.dll,3\r\n\r\n\r\n[ViewState]\r\nMode=";
   fs.addFile("C:\\Data\\A\\Desktop.ini", own, kHidden | kSystem);
   engine.lockAll(listRows());
   ASSERT_NE(ini("C:\\Data\\A"), nullptr);

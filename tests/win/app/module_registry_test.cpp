@@ -81,8 +81,9 @@ TEST_F(ModuleRegistryWin32, IniModeWritesItsKey) {
   const std::string ini = dir.file("settings.ini");
   testsupport::writeBytes(ini, "[Other]\r\nA=1\r\n");
   EXPECT_EQ(app::ModuleRegistry::ResolveHive(reg_, ini), 1u);
-  EXPECT_EQ(app::ModuleRegistry::WriteRegValue(reg_, ini, "Run", "QuillmarFolderVardel", "S", RegValue::text("C:\\q.exe")),
-            0u);
+  EXPECT_EQ(
+      app::ModuleRegistry::WriteRegValue(reg_, ini, "Run", "QuillmarFolderVardel", "S", RegValue::text("C:\\q.exe")),
+      0u);
   EXPECT_EQ(app::ModuleRegistry::WriteRegValue(reg_, ini, "Run", "Number", "D", RegValue::number(1)), 99u);
   const std::string text = testsupport::readBytes(ini);
   EXPECT_NE(text.find("[Run]"), std::string::npos) << text;

@@ -34,7 +34,8 @@ TEST_F(SqliteSystemDir, MissingStoreIsReportedAndNotCreated) {
 
 TEST_F(SqliteSystemDir, ExistingStoreInTheSystemDirectoryReadsAndWrites) {
   {
-    platform::win32::UniqueFile create(::CreateFileW(platform::win32::widen(path_).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    platform::win32::UniqueFile create(
+        ::CreateFileW(platform::win32::widen(path_).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
     ASSERT_TRUE(create) << "cannot create " << path_;
   }
   auto db = core::Database::openExisting(path_);

@@ -42,8 +42,8 @@ TEST_F(TwoSurfaces, LinesMatchLineTo) {
   struct L {
     int x1, y1, x2, y2;
   };
-  const L lines[] = {{1, 1, 20, 1}, {20, 3, 1, 3}, {2, 2, 2, 14}, {3, 14, 3, 2}, {0, 0, 15, 15},
-                     {20, 14, 5, 0}, {1, 5, 22, 12}, {4, 15, 9, 0},  {22, 2, 1, 9}};
+  const L lines[] = {{1, 1, 20, 1},  {20, 3, 1, 3},  {2, 2, 2, 14}, {3, 14, 3, 2}, {0, 0, 15, 15},
+                     {20, 14, 5, 0}, {1, 5, 22, 12}, {4, 15, 9, 0}, {22, 2, 1, 9}};
   for (const L& l : lines) {
     SetUp();
     platform::win32::UniquePen pen(::CreatePen(PS_SOLID, 1, RGB(0, 0, 255)));

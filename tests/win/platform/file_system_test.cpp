@@ -13,8 +13,8 @@ using platform::kInvalidHandle;
 
 DWORD openError(const std::string& path) {
   platform::win32::UniqueFile h(::CreateFileW(platform::win32::extendedPath(path).c_str(), FILE_LIST_DIRECTORY,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+                                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
   return h ? 0 : ::GetLastError();
 }
 
@@ -36,7 +36,8 @@ TEST(FileSystemWin32, HeldDirectoryRefusesEveryOtherOpenUntilClosed) {
   ASSERT_NE(h, kInvalidHandle);
   EXPECT_EQ(openError(folder), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
   EXPECT_EQ(listError(folder), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
-  EXPECT_FALSE(::MoveFileW(platform::win32::widen(folder).c_str(), platform::win32::widen(dir.file("renamed")).c_str()));
+  EXPECT_FALSE(
+      ::MoveFileW(platform::win32::widen(folder).c_str(), platform::win32::widen(dir.file("renamed")).c_str()));
   EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
   EXPECT_EQ(fs.openDirectory(folder, 0), kInvalidHandle) << "a second hold of the same folder";
 

@@ -25,7 +25,8 @@ TEST(Handles, OwnerClosesOnResetAndMoveKeepsOneOwner) {
 }
 
 TEST(Handles, FileOwnerTreatsInvalidHandleAsEmpty) {
-  platform::win32::UniqueFile f(::CreateFileW(L"C:\\no-such-dir\\x", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  platform::win32::UniqueFile f(
+      ::CreateFileW(L"C:\\no-such-dir\\x", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
   EXPECT_FALSE(f);
   EXPECT_EQ(f.get(), INVALID_HANDLE_VALUE);
 }

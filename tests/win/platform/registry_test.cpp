@@ -16,8 +16,8 @@ class RegistryWin32Test : public ::testing::Test {
     std::vector<std::uint8_t> data(64);
     DWORD size = static_cast<DWORD>(data.size());
     const std::string path = "Software\\" + app_ + "\\Sub";
-    if (::RegGetValueA(HKEY_CURRENT_USER, path.c_str(), name.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type,
-                       data.data(), &size) != ERROR_SUCCESS) {
+    if (::RegGetValueA(HKEY_CURRENT_USER, path.c_str(), name.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type, data.data(),
+                       &size) != ERROR_SUCCESS) {
       return {};
     }
     data.resize(size);
@@ -83,8 +83,8 @@ TEST_F(RegistryWin32Test, SettingsRoundTripEveryAnsiCodeAndDefaultWhenMissing) {
   char data[8] = {};
   DWORD size = sizeof(data);
   DWORD type = 0;
-  ASSERT_EQ(::RegGetValueA(HKEY_CURRENT_USER, ("Software\\" + app_ + "\\Settings").c_str(), "cmds", RRF_RT_ANY,
-                           &type, data, &size),
+  ASSERT_EQ(::RegGetValueA(HKEY_CURRENT_USER, ("Software\\" + app_ + "\\Settings").c_str(), "cmds", RRF_RT_ANY, &type,
+                           data, &size),
             ERROR_SUCCESS);
   EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
   EXPECT_STREQ(data, "v");

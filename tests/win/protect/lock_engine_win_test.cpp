@@ -38,16 +38,17 @@ std::string probe(const std::string& folder, const std::string& other, const std
   if (!::CreatePipe(&readRaw, &writeRaw, &inherit, 0)) return "no pipe";
   platform::win32::UniqueHandle readEnd(readRaw), writeEnd(writeRaw);
   ::SetHandleInformation(readEnd.get(), HANDLE_FLAG_INHERIT, 0);
-  std::wstring command = L"\"" + platform::win32::widen(exeDirectory() + "\\protect_probe.exe") + L"\" \"" + platform::win32::widen(folder) +
-                         L"\" \"" + platform::win32::widen(other) + L"\" " + platform::win32::widen(ops);
+  std::wstring command = L"\"" + platform::win32::widen(exeDirectory() + "\\protect_probe.exe") + L"\" \"" +
+                         platform::win32::widen(folder) + L"\" \"" + platform::win32::widen(other) + L"\" " +
+                         platform::win32::widen(ops);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdOutput = writeEnd.get();
   startup.hStdError = writeEnd.get();
   PROCESS_INFORMATION process{};
-  if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr,
-                        &startup, &process)) {
+  if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                        &process)) {
     return "cannot start the probe: " + std::to_string(::GetLastError());
   }
   platform::win32::UniqueHandle processHandle(process.hProcess), thread(process.hThread);
@@ -101,7 +102,8 @@ class LockOnDisk : public ::testing::Test {
       if (::MoveFileExW(from.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING)) asides.push_back(suffix);
     }
     {
-      platform::win32::UniqueFile create(::CreateFileW(platform::win32::widen(database).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+      platform::win32::UniqueFile create(
+          ::CreateFileW(platform::win32::widen(database).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
       ASSERT_TRUE(create) << "cannot create " << database << ": " << ::GetLastError();
     }
     core::Database::openExisting(database).execute(
@@ -139,8 +141,8 @@ class LockOnDisk : public ::testing::Test {
     ::DeleteFileW(platform::win32::widen(database + "-wal").c_str());
     ::DeleteFileW(platform::win32::widen(database + "-shm").c_str());
     for (const auto& suffix : asides) {
-      ::MoveFileExW(platform::win32::widen(database + suffix + ".qfv-test-aside").c_str(), platform::win32::widen(database + suffix).c_str(),
-                    MOVEFILE_REPLACE_EXISTING);
+      ::MoveFileExW(platform::win32::widen(database + suffix + ".qfv-test-aside").c_str(),
+                    platform::win32::widen(database + suffix).c_str(), MOVEFILE_REPLACE_EXISTING);
     }
     removeTree(root);
   }
@@ -180,8 +182,8 @@ TEST_F(LockOnDisk, LockedFoldersRefuseASecondProcessAndCarryTheMark) {
       EXPECT_EQ(readAll(folder + "\\Desktop.ini"), mark) << folder;
     }
   }
-  EXPECT_EQ(readAll(own + "\\Desktop.ini"),
-            "[.ShellClassInfo]\r\nIconIndex=0\r\nIconFile=" + sysdir + "\\lock.ico\r\nInfoTip=kept\r\n\r\n[ViewState]\r\nMode=4\r\n");
+  EXPECT_EQ(readAll(own + "\\Desktop.ini"), "[.ShellClassInfo]\r\nIconIndex=0\r\nIconFile=" + sysdir +
+                                                "\\lock.ico\r\nInfoTip=kept\r\n\r\n[ViewState]\r\nMode=4\r\n");
 
   // The administrator's handles are in the table, one per row.
   ASSERT_TRUE(shell.isUserAnAdmin());
@@ -223,8 +225,8 @@ TEST_F(LockOnDisk, OwnDesktopIniSurvivesARestartBetweenLockAndUnlock) {
 }
 
 TEST_F(LockOnDisk, AFolderHeldByAnotherProgramIsMarkedButNotRecorded) {
-  platform::win32::UniqueFile other(::CreateFileW(platform::win32::extendedPath(plain).c_str(), FILE_LIST_DIRECTORY, 0, nullptr, OPEN_EXISTING,
-                                      FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  platform::win32::UniqueFile other(::CreateFileW(platform::win32::extendedPath(plain).c_str(), FILE_LIST_DIRECTORY, 0,
+                                                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
   ASSERT_TRUE(other);
   engine.lockAll(rows);
   EXPECT_EQ(engine.held().size(), 3u);

@@ -16,9 +16,9 @@ std::wstring longForm(const std::wstring& path) {
 }
 
 DWORD tryOpen(const std::wstring& folder) {
-  HANDLE h = ::CreateFileW(longForm(folder).c_str(), GENERIC_READ,
-                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                           FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  HANDLE h =
+      ::CreateFileW(longForm(folder).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (h == INVALID_HANDLE_VALUE) return ::GetLastError();
   ::CloseHandle(h);
   return 0;

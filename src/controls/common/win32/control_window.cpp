@@ -18,7 +18,8 @@ LPCWSTR cursorFor(int pointer) {
     case 1: return IDC_ARROW;
     case 2: return IDC_CROSS;
     case 3: return IDC_IBEAM;
-    case 5: case 15: return IDC_SIZEALL;
+    case 5:
+    case 15: return IDC_SIZEALL;
     case 6: return IDC_SIZENESW;
     case 7: return IDC_SIZENS;
     case 8: return IDC_SIZENWSE;
@@ -177,9 +178,7 @@ void ControlWindowBase::syncWindowText(const std::string& caption) {
 
 bool ControlWindowBase::commonMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
   switch (message) {
-    case WM_ERASEBKGND:
-      result = 1;
-      return true;
+    case WM_ERASEBKGND: result = 1; return true;
     case WM_PAINT: {
       PAINTSTRUCT ps;
       paintDc_ = ::BeginPaint(hwnd(), &ps);
@@ -197,9 +196,7 @@ bool ControlWindowBase::commonMessage(UINT message, WPARAM wparam, LPARAM lparam
         syncingText_ = false;
       }
       return true;
-    case WM_GETFONT:
-      result = reinterpret_cast<LRESULT>(font_.get());
-      return true;
+    case WM_GETFONT: result = reinterpret_cast<LRESULT>(font_.get()); return true;
     case WM_SETCURSOR:
       if (LPCWSTR cursor = cursorFor(pointer_); cursor && LOWORD(lparam) == HTCLIENT) {
         ::SetCursor(::LoadCursorW(nullptr, cursor));
@@ -207,8 +204,7 @@ bool ControlWindowBase::commonMessage(UINT message, WPARAM wparam, LPARAM lparam
         return true;
       }
       return false;
-    default:
-      return false;
+    default: return false;
   }
 }
 

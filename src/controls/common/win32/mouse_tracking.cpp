@@ -9,7 +9,8 @@ bool LeaveTracking::find() {
     const wchar_t* module;
     const char* name;
   };
-  for (const Candidate c : {Candidate{L"user32.dll", "TrackMouseEvent"}, Candidate{L"comctl32.dll", "_TrackMouseEvent"}}) {
+  for (const Candidate c :
+       {Candidate{L"user32.dll", "TrackMouseEvent"}, Candidate{L"comctl32.dll", "_TrackMouseEvent"}}) {
     HMODULE module = ::GetModuleHandleW(c.module);
     HMODULE loaded = module ? nullptr : ::LoadLibraryW(c.module);
     if (!module && !loaded) continue;

@@ -17,51 +17,50 @@ using gfx::Colour;
 
 struct SkinColours {
   Colour centre;
-  std::array<std::uint32_t, 18> left;   // columns 0..17
-  std::array<std::uint32_t, 17> right;  // columns W-17..W-1
-  std::array<std::uint32_t, 12> top;    // rows 0..11
-  std::array<std::uint32_t, 12> bottom; // rows H-11..H
+  std::array<std::uint32_t, 18> left;        // columns 0..17
+  std::array<std::uint32_t, 17> right;       // columns W-17..W-1
+  std::array<std::uint32_t, 12> top;         // rows 0..11
+  std::array<std::uint32_t, 12> bottom;      // rows H-11..H
   std::array<std::uint32_t, 12> tellingRow;  // row 0 of the top-left block, columns 6..17
 };
 
 constexpr SkinColours kResting{
     0xE8E7EA,
-    {0xF7F7F7, 0xA0A0A0, 0x999999, 0xC3C3C3, 0xC9C9C9, 0xD5D5D5, 0xD7D7D7, 0xDFDFDF, 0xE0E0E0, 0xE0E0E0,
-     0xE4E4E4, 0xE6E8E6, 0xE7E7E8, 0xE8E7EA, 0xE8E7EA, 0xE8E7EA, 0xE8E7EA, 0xE8E7EA},
-    {0xE8E7EA, 0xE8E7EA, 0xE8E7EA, 0xE8E7EA, 0xE7E7E7, 0xE6E6E6, 0xE4E4E4, 0xE0E0E0, 0xE0E0E0, 0xDEDEDE,
-     0xD9D9D9, 0xD3D3D3, 0xCCCCCC, 0xC3C3C3, 0xA3A3A3, 0x9C9C9C, 0xF6F6F6},
-    {0x6A6967, 0xF6F4F5, 0xF4F2F3, 0xEEEEEE, 0xEBEBEB, 0xEAE8EB, 0xEAE8EB, 0xEAEAEA, 0xE1E1E1, 0xE3E2E5,
-     0xE8E7EA, 0xE9EBE8},
-    {0xE9EBE8, 0xEFF1EE, 0xF2F2F2, 0xF5F5F5, 0xFEFEFF, 0xFFFFFF, 0xFDFDFD, 0xFEFEFE, 0xFBFBFB, 0x545454,
-     0xC5C5C5, 0xECECEC},
-    {0xFEFEFE, 0xE6E6E6, 0xACACAC, 0x7A7A7A, 0x6C6C6C, 0x6B6B6B, 0x6F6F6F, 0x6F6F71, 0x707072, 0x666867,
-     0x6B6D6C, 0x6A6967}};
+    {0xF7F7F7, 0xA0A0A0, 0x999999, 0xC3C3C3, 0xC9C9C9, 0xD5D5D5, 0xD7D7D7, 0xDFDFDF, 0xE0E0E0, 0xE0E0E0, 0xE4E4E4,
+     0xE6E8E6, 0xE7E7E8, 0xE8E7EA, 0xE8E7EA, 0xE8E7EA, 0xE8E7EA, 0xE8E7EA},
+    {0xE8E7EA, 0xE8E7EA, 0xE8E7EA, 0xE8E7EA, 0xE7E7E7, 0xE6E6E6, 0xE4E4E4, 0xE0E0E0, 0xE0E0E0, 0xDEDEDE, 0xD9D9D9,
+     0xD3D3D3, 0xCCCCCC, 0xC3C3C3, 0xA3A3A3, 0x9C9C9C, 0xF6F6F6},
+    {0x6A6967, 0xF6F4F5, 0xF4F2F3, 0xEEEEEE, 0xEBEBEB, 0xEAE8EB, 0xEAE8EB, 0xEAEAEA, 0xE1E1E1, 0xE3E2E5, 0xE8E7EA,
+     0xE9EBE8},
+    {0xE9EBE8, 0xEFF1EE, 0xF2F2F2, 0xF5F5F5, 0xFEFEFF, 0xFFFFFF, 0xFDFDFD, 0xFEFEFE, 0xFBFBFB, 0x545454, 0xC5C5C5,
+     0xECECEC},
+    {0xFEFEFE, 0xE6E6E6, 0xACACAC, 0x7A7A7A, 0x6C6C6C, 0x6B6B6B, 0x6F6F6F, 0x6F6F71, 0x707072, 0x666867, 0x6B6D6C,
+     0x6A6967}};
 
-constexpr SkinColours kHot{
-    0x6AA6E2,
-    {0xF7F7F7, 0x9EA0B0, 0x132E71, 0x145FBD, 0x2773D1, 0x317FD4, 0x3D8CD9, 0x4B94D9, 0x4F94D7, 0x559CDC,
-     0x579BDC, 0x62A3E3, 0x65A2E3, 0x67A3E2, 0x65A1E0, 0x6AA6E3, 0x6AA6E3, 0x6AA6E2},
-    {0x6AA6E2, 0x6AA6E2, 0x64A4E1, 0x63A3E0, 0x63A3E0, 0x61A1E1, 0x5B9FE0, 0x5598DE, 0x5297DC, 0x4B93DB,
-     0x398DD6, 0x2D7FD1, 0x2674D6, 0x135DC0, 0x14357C, 0x989BAB, 0xF6F6F6},
-    {0x080645, 0xC9D4F1, 0xBDC8E5, 0xA1C0E8, 0x98B8E0, 0x8EB4E3, 0x8BB1E0, 0x7FB4E9, 0x6399CE, 0x64A0DD,
-     0x6AA6E2, 0x76ACE6},
-    {0x76ACE6, 0x81B6F1, 0x8ABDF3, 0x92C5FC, 0x97CEF8, 0x9ED5FE, 0xA3DDF7, 0xADE6FF, 0xC5E2E9, 0x405D63,
-     0xC5C5C5, 0xECECEC},
-    {0xFEFEFE, 0xE5E5E6, 0xA5A5A9, 0x5E5E6C, 0x292748, 0x0C0D37, 0x060737, 0x050636, 0x06063A, 0x070841,
-     0x070745, 0x080645}};
+constexpr SkinColours kHot{0x6AA6E2,
+                           {0xF7F7F7, 0x9EA0B0, 0x132E71, 0x145FBD, 0x2773D1, 0x317FD4, 0x3D8CD9, 0x4B94D9, 0x4F94D7,
+                            0x559CDC, 0x579BDC, 0x62A3E3, 0x65A2E3, 0x67A3E2, 0x65A1E0, 0x6AA6E3, 0x6AA6E3, 0x6AA6E2},
+                           {0x6AA6E2, 0x6AA6E2, 0x64A4E1, 0x63A3E0, 0x63A3E0, 0x61A1E1, 0x5B9FE0, 0x5598DE, 0x5297DC,
+                            0x4B93DB, 0x398DD6, 0x2D7FD1, 0x2674D6, 0x135DC0, 0x14357C, 0x989BAB, 0xF6F6F6},
+                           {0x080645, 0xC9D4F1, 0xBDC8E5, 0xA1C0E8, 0x98B8E0, 0x8EB4E3, 0x8BB1E0, 0x7FB4E9, 0x6399CE,
+                            0x64A0DD, 0x6AA6E2, 0x76ACE6},
+                           {0x76ACE6, 0x81B6F1, 0x8ABDF3, 0x92C5FC, 0x97CEF8, 0x9ED5FE, 0xA3DDF7, 0xADE6FF, 0xC5E2E9,
+                            0x405D63, 0xC5C5C5, 0xECECEC},
+                           {0xFEFEFE, 0xE5E5E6, 0xA5A5A9, 0x5E5E6C, 0x292748, 0x0C0D37, 0x060737, 0x050636, 0x06063A,
+                            0x070841, 0x070745, 0x080645}};
 
 constexpr SkinColours kPressed{
     0x6A9BCC,
-    {0xF7F7F7, 0x9B9DA9, 0x172D63, 0x1D5AA6, 0x2E6CB9, 0x3877BC, 0x4282C1, 0x4E89C2, 0x528AC1, 0x5791C5,
-     0x5991C5, 0x6398CC, 0x6596CC, 0x6797CB, 0x6595C9, 0x6A9ACC, 0x6A9ACC, 0x6A9BCC},
-    {0x6A9BCC, 0x6A9BCC, 0x6498CA, 0x6397C9, 0x6397C9, 0x6295CA, 0x5D94C9, 0x578EC6, 0x558CC4, 0x4E88C3,
-     0x3E82BE, 0x3476B9, 0x2D6DBD, 0x1C58A8, 0x19336D, 0x9497A4, 0xF6F6F6},
-    {0x0A093C, 0xBEC7DE, 0xB2BCD3, 0x9AB3D4, 0x92ACCC, 0x8AA8CF, 0x87A5CC, 0x7DA7D2, 0x628EB9, 0x6494C6,
-     0x6A9BCC, 0x75A1D0},
-    {0x75A1D0, 0x7FAADA, 0x87B0DC, 0x8EB8E4, 0x93BFE1, 0x99C6E7, 0x9DCCE2, 0xA6D5E9, 0xBAD2D7, 0x3E565A,
-     0xC5C5C5, 0xECECEC},
-    {0xFEFEFE, 0xE4E4E5, 0xA2A2A5, 0x5C5C67, 0x292742, 0x0D0E30, 0x090A30, 0x08092F, 0x090933, 0x0A0A39,
-     0x0A0A3C, 0x0A093C}};
+    {0xF7F7F7, 0x9B9DA9, 0x172D63, 0x1D5AA6, 0x2E6CB9, 0x3877BC, 0x4282C1, 0x4E89C2, 0x528AC1, 0x5791C5, 0x5991C5,
+     0x6398CC, 0x6596CC, 0x6797CB, 0x6595C9, 0x6A9ACC, 0x6A9ACC, 0x6A9BCC},
+    {0x6A9BCC, 0x6A9BCC, 0x6498CA, 0x6397C9, 0x6397C9, 0x6295CA, 0x5D94C9, 0x578EC6, 0x558CC4, 0x4E88C3, 0x3E82BE,
+     0x3476B9, 0x2D6DBD, 0x1C58A8, 0x19336D, 0x9497A4, 0xF6F6F6},
+    {0x0A093C, 0xBEC7DE, 0xB2BCD3, 0x9AB3D4, 0x92ACCC, 0x8AA8CF, 0x87A5CC, 0x7DA7D2, 0x628EB9, 0x6494C6, 0x6A9BCC,
+     0x75A1D0},
+    {0x75A1D0, 0x7FAADA, 0x87B0DC, 0x8EB8E4, 0x93BFE1, 0x99C6E7, 0x9DCCE2, 0xA6D5E9, 0xBAD2D7, 0x3E565A, 0xC5C5C5,
+     0xECECEC},
+    {0xFEFEFE, 0xE4E4E5, 0xA2A2A5, 0x5C5C67, 0x292742, 0x0D0E30, 0x090A30, 0x08092F, 0x090933, 0x0A0A39, 0x0A0A3C,
+     0x0A093C}};
 
 const SkinColours& colours(Skin skin) {
   switch (skin) {
@@ -152,16 +151,17 @@ std::vector<CornerPixel> buildBlock(Skin skin, Corner corner) {
       const bool inShape = !offSurface && su >= shapeCut(sv);
       const bool underSideBand = v >= 11 && (left || u >= 1);
       const bool underEndBand = left && u == 17 && v <= 11;
-      const bool telling = (corner == Corner::TopLeft && v == 0 && u >= 6) ||
-                           (corner == Corner::BottomRight && v == 0 && u >= 8);
+      const bool telling =
+          (corner == Corner::TopLeft && v == 0 && u >= 6) || (corner == Corner::BottomRight && v == 0 && u >= 8);
       int keep = 0;
       if (telling) keep = 4;
       else if (inShape) keep = underSideBand || underEndBand ? 2 : 3;
       else if (offSurface) keep = 1;
       else continue;  // outside the rounded outline: never drawn
       // Distance in from the corner's arc (radius 9); pixels off the surface count as outermost.
-      const double inward = offSurface ? -1.0 - 0.01 * std::max(su, sv)
-                                       : 9.0 - std::hypot(std::max(0.0, 9.0 - (su + 0.5)), std::max(0.0, 9.0 - (sv + 0.5)));
+      const double inward = offSurface
+                                ? -1.0 - 0.01 * std::max(su, sv)
+                                : 9.0 - std::hypot(std::max(0.0, 9.0 - (su + 0.5)), std::max(0.0, 9.0 - (sv + 0.5)));
       cells.push_back({u, v, keep, inward});
     }
   }
@@ -170,7 +170,8 @@ std::vector<CornerPixel> buildBlock(Skin skin, Corner corner) {
     return a.inward > b.inward;
   });
   if (cells.size() > static_cast<std::size_t>(s.pixels)) cells.resize(static_cast<std::size_t>(s.pixels));
-  std::sort(cells.begin(), cells.end(), [](const Cell& a, const Cell& b) { return a.v != b.v ? a.v < b.v : a.u < b.u; });
+  std::sort(cells.begin(), cells.end(),
+            [](const Cell& a, const Cell& b) { return a.v != b.v ? a.v < b.v : a.u < b.u; });
 
   std::vector<CornerPixel> out;
   for (const Cell& cell : cells) {
@@ -199,7 +200,8 @@ const std::vector<CornerPixel>& cornerBlock(Skin skin, Corner corner) {
     std::array<std::array<std::vector<CornerPixel>, 4>, 3> all;
     for (int k = 0; k < 3; ++k)
       for (int i = 0; i < 4; ++i)
-        all[static_cast<std::size_t>(k)][static_cast<std::size_t>(i)] = buildBlock(static_cast<Skin>(k), static_cast<Corner>(i));
+        all[static_cast<std::size_t>(k)][static_cast<std::size_t>(i)] =
+            buildBlock(static_cast<Skin>(k), static_cast<Corner>(i));
     return all;
   }();
   return blocks[static_cast<std::size_t>(skin)][static_cast<std::size_t>(corner)];
@@ -227,7 +229,8 @@ void paintPixelSkin(gfx::Surface& s, int buttonState, bool hasFocus) {
     for (int k = std::max(0, 17 - w); k < 17; ++k) row[w - 17 + k] = right[k];
   }
   for (int y = 0; y <= 11; ++y) gfx::drawLine(s, 17, y, w - 17, y, fromHex(c.top[static_cast<std::size_t>(y)]));
-  for (int k = 0; k < 12; ++k) gfx::drawLine(s, 17, h - 11 + k, w - 17, h - 11 + k, fromHex(c.bottom[static_cast<std::size_t>(k)]));
+  for (int k = 0; k < 12; ++k)
+    gfx::drawLine(s, 17, h - 11 + k, w - 17, h - 11 + k, fromHex(c.bottom[static_cast<std::size_t>(k)]));
 }
 
 }  // namespace controls::stylebutton::styles

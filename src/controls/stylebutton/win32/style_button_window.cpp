@@ -90,12 +90,8 @@ LRESULT ButtonWindow::onMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if (loaded_ && (pos->flags & SWP_HIDEWINDOW)) control_.hide();
       return result;
     }
-    case WM_SETFOCUS:
-      control_.gotFocus();
-      return 0;
-    case WM_KILLFOCUS:
-      control_.lostFocus();
-      return 0;
+    case WM_SETFOCUS: control_.gotFocus(); return 0;
+    case WM_KILLFOCUS: control_.lostFocus(); return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
@@ -122,8 +118,7 @@ LRESULT ButtonWindow::onMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if (::GetCapture() == hwnd()) ::ReleaseCapture();
       // While the mouse was captured no leave was reported; the one the system owes us for a
       // release outside is queued here, so the mouse-up handling finds it pending.
-      if (!inside && control_.mouseInside() && control_.hookInstalled())
-        ::PostMessageW(hwnd(), WM_MOUSELEAVE, 0, 0);
+      if (!inside && control_.mouseInside() && control_.hookInstalled()) ::PostMessageW(hwnd(), WM_MOUSELEAVE, 0, 0);
       control_.mouseUp(button);
       if (inside && hwnd()) control_.click();
       return 0;
@@ -136,9 +131,7 @@ LRESULT ButtonWindow::onMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         control_.keyDown(static_cast<int>(wparam));
       }
       return 0;
-    case WM_KEYUP:
-      control_.keyUp(static_cast<int>(wparam));
-      return 0;
+    case WM_KEYUP: control_.keyUp(static_cast<int>(wparam)); return 0;
     case WM_GETDLGCODE: {
       // The dialog manager moves the focus on Tab itself; the control still hears the key.
       const auto* msg = reinterpret_cast<const MSG*>(lparam);
@@ -147,9 +140,7 @@ LRESULT ButtonWindow::onMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         control_.keyDown(VK_TAB);
       return DLGC_WANTARROWS | (isDefault_ ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
     }
-    case BM_CLICK:
-      control_.accessKey();
-      return 0;
+    case BM_CLICK: control_.accessKey(); return 0;
     case BM_SETSTYLE: {
       const bool isDefault = (wparam & 0x0F) == BS_DEFPUSHBUTTON;
       if (isDefault != isDefault_) {
@@ -161,11 +152,8 @@ LRESULT ButtonWindow::onMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_ENABLE:
       if ((wparam != 0) != control_.enabled()) control_.setEnabled(wparam != 0);
       return 0;
-    case WM_DESTROY:
-      control_.terminate();
-      break;
-    default:
-      break;
+    case WM_DESTROY: control_.terminate(); break;
+    default: break;
   }
   return Window::onMessage(message, wparam, lparam);
 }
@@ -195,7 +183,8 @@ std::optional<Picture> ButtonWindow::loadPicture(std::string_view source) {
 }
 
 void ButtonWindow::installHook() {
-  hooked_ = ::SetWindowSubclass(hwnd(), &ButtonWindow::hookProcedure, kHookId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+  hooked_ =
+      ::SetWindowSubclass(hwnd(), &ButtonWindow::hookProcedure, kHookId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
 }
 
 void ButtonWindow::removeHook() {

@@ -8,9 +8,9 @@
 
 namespace {
 
-using core::fromHex;
 using controls::stylebutton::PropertyBag;
 using controls::stylebutton::StyleButton;
+using core::fromHex;
 using testhost::FakeHost;
 using testpix::hex;
 
@@ -20,12 +20,12 @@ TEST(GrayIcon, ExactGraysStayAndOtherColoursUseTheWeights) {
   };
   const Case cases[] = {
       {0x808080, 0x808080}, {0x909090, 0x949494},  // #909090 is not in the list: 148.32
-      {0xFFFFFF, 0xFFFFFF}, {0x000000, 0x000000}, {0xA0A0A0, 0xA0A0A0}, {0xF0F0F0, 0xF0F0F0},
-      {0xFF0000, 0x545454},  // 0.33 * 255 = 84.15
-      {0x0000FF, 0x1C1C1C},  // 28.05
-      {0x123456, 0x2E2E2E},  // 30.68 + 5.94 + 9.46
-      {0xFEFEFF, 0xFFFFFF},  // 261.7, capped
-      {0x7F7F7F, 0x838383},  // 130.81
+      {0xFFFFFF, 0xFFFFFF}, {0x000000, 0x000000}, {0xA0A0A0, 0xA0A0A0},
+      {0xF0F0F0, 0xF0F0F0}, {0xFF0000, 0x545454},  // 0.33 * 255 = 84.15
+      {0x0000FF, 0x1C1C1C},                        // 28.05
+      {0x123456, 0x2E2E2E},                        // 30.68 + 5.94 + 9.46
+      {0xFEFEFF, 0xFFFFFF},                        // 261.7, capped
+      {0x7F7F7F, 0x838383},                        // 130.81
   };
   for (const Case& c : cases)
     EXPECT_EQ(hex(controls::stylebutton::grayIconColour(fromHex(c.in))), hex(fromHex(c.want))) << hex(fromHex(c.in));

@@ -7,9 +7,9 @@
 
 namespace {
 
-using gfx::Rect;
 using controls::stylebutton::PropertyBag;
 using controls::stylebutton::StyleButton;
+using gfx::Rect;
 using testhost::FakeHost;
 
 struct LayoutCase {
@@ -23,14 +23,11 @@ TEST(CaptionLayout, EachAlignmentOn113x33) {
   const Rect measured{4, 4, 16, 17};
   const LayoutCase cases[] = {
       {0, 7, {46, 9, 62, 23}, 21},  // 46.5 and 62.5 round to even: 2 pixels left of the exact centre
-      {1, 7, {7, 9, 23, 23}, 20},
-      {1, 3, {3, 9, 19, 23}, 20},
-      {2, 7, {86, 9, 102, 23}, 22},
-      {3, 7, {46, 4, 62, 17}, 17},  // 7 / 2 = 3.5 -> 4
-      {3, 3, {46, 2, 62, 15}, 17},  // 3 / 2 = 1.5 -> 2
-      {4, 7, {46, 16, 62, 29}, 25},
-      {4, 5, {46, 18, 62, 31}, 25},  // 5 / 2 = 2.5 -> 2
-      {9, 7, {4, 4, 109, 29}, 99},  // unknown: default rectangle, format kept
+      {1, 7, {7, 9, 23, 23}, 20},   {1, 3, {3, 9, 19, 23}, 20},
+      {2, 7, {86, 9, 102, 23}, 22}, {3, 7, {46, 4, 62, 17}, 17},   // 7 / 2 = 3.5 -> 4
+      {3, 3, {46, 2, 62, 15}, 17},                                 // 3 / 2 = 1.5 -> 2
+      {4, 7, {46, 16, 62, 29}, 25}, {4, 5, {46, 18, 62, 31}, 25},  // 5 / 2 = 2.5 -> 2
+      {9, 7, {4, 4, 109, 29}, 99},                                 // unknown: default rectangle, format kept
       {-1, 7, {4, 4, 109, 29}, 99},
   };
   for (const LayoutCase& c : cases) {
@@ -155,7 +152,8 @@ TEST(Repaint, DesignerDrawsEveryStyleButFiveHot) {
     ASSERT_TRUE(b.load(PropertyBag{{"style", std::to_string(style)}}));
     EXPECT_FALSE(b.hookInstalled());
     b.show();
-    EXPECT_EQ(b.buttonState(), style == 5 ? controls::stylebutton::kStateNormal : controls::stylebutton::kStateHot) << style;
+    EXPECT_EQ(b.buttonState(), style == 5 ? controls::stylebutton::kStateNormal : controls::stylebutton::kStateHot)
+        << style;
   }
 }
 

@@ -41,9 +41,9 @@ TEST(StyleButtonSettings, NewControlStoredAtOnceWritesOnlyWhatDiffers) {
   b.initNew("StyleButton1");
   PropertyBag bag;
   b.store(bag);
-  EXPECT_EQ(keys(bag), (std::vector<std::string>{"Icon", "Style", "Caption", "iNonThemeStyle", "Tooltiptitle",
-                                                 "ToolTipIcon", "ToolTipType", "ttForeColor", "Font",
-                                                 "MaskColor", "RoundedBordersByTheme"}));
+  EXPECT_EQ(keys(bag),
+            (std::vector<std::string>{"Icon", "Style", "Caption", "iNonThemeStyle", "Tooltiptitle", "ToolTipIcon",
+                                      "ToolTipType", "ttForeColor", "Font", "MaskColor", "RoundedBordersByTheme"}));
   EXPECT_EQ(bag.find("Style"), "0");
   EXPECT_EQ(bag.find("ttForeColor"), "0") << "0 differs from the info-background default";
   EXPECT_FALSE(bag.find("ttBackColor")) << "0 is the info-text colour here, the write default";
@@ -102,8 +102,8 @@ TEST(StyleButtonSettings, FormsSettingsWithLowerCaseKeys) {
   FakeHost host(40, 20);
   StyleButton b(host);
   const PropertyBag bag{{"style", "10"},        {"caption", "Lock Folders"}, {"tooltiptitle", ""},
-                        {"tooltipicon", "0"},   {"tooltiptype", "1"},         {"font", "Verdana,8.25"},
-                        {"tooltiptext", "tip"}, {"brtltext", "-1"},           {"usecustomcolors", "-1"}};
+                        {"tooltipicon", "0"},   {"tooltiptype", "1"},        {"font", "Verdana,8.25"},
+                        {"tooltiptext", "tip"}, {"brtltext", "-1"},          {"usecustomcolors", "-1"}};
   ASSERT_TRUE(b.load(bag));
   EXPECT_EQ(b.style(), 10);
   EXPECT_EQ(b.caption(), "Lock Folders");
@@ -148,12 +148,34 @@ TEST(StyleButtonSettings, StoreWritesEveryKeyInOrderWhenNothingIsDefault) {
   b.setRightToLeft(true);
   PropertyBag bag;
   b.store(bag);
-  EXPECT_EQ(keys(bag), (std::vector<std::string>{
-                           "Icon", "Style", "Caption", "IconSize", "IconAlign", "CaptionAlign", "iNonThemeStyle",
-                           "Enabled", "ShowFocus", "USeCustomColors", "BackColor", "HighlightColor", "FontColor",
-                           "FontHighlightColor", "ToolTipText", "Tooltiptitle", "ToolTipIcon", "ToolTipType",
-                           "ttBackColor", "ttForeColor", "Font", "ButtonType", "Value", "MaskColor", "UseMaskColor",
-                           "MousePointer", "RoundedBordersByTheme", "bRTLText"}));
+  EXPECT_EQ(keys(bag), (std::vector<std::string>{"Icon",
+                                                 "Style",
+                                                 "Caption",
+                                                 "IconSize",
+                                                 "IconAlign",
+                                                 "CaptionAlign",
+                                                 "iNonThemeStyle",
+                                                 "Enabled",
+                                                 "ShowFocus",
+                                                 "USeCustomColors",
+                                                 "BackColor",
+                                                 "HighlightColor",
+                                                 "FontColor",
+                                                 "FontHighlightColor",
+                                                 "ToolTipText",
+                                                 "Tooltiptitle",
+                                                 "ToolTipIcon",
+                                                 "ToolTipType",
+                                                 "ttBackColor",
+                                                 "ttForeColor",
+                                                 "Font",
+                                                 "ButtonType",
+                                                 "Value",
+                                                 "MaskColor",
+                                                 "UseMaskColor",
+                                                 "MousePointer",
+                                                 "RoundedBordersByTheme",
+                                                 "bRTLText"}));
   EXPECT_EQ(bag.find("Icon"), "known.ico");
   EXPECT_EQ(bag.find("bRTLText"), "-1");
   EXPECT_EQ(bag.find("Enabled"), "0");
@@ -203,7 +225,10 @@ TEST(StyleButtonSettings, AFailingReadStopsTheLoadAndLeavesLaterPropertiesAlone)
     const char* key;
     const char* value;
   };
-  const Case cases[] = {{"iconsize", "40000"}, {"iconsize", "big"}, {"mousepointer", "70000"}, {"font", "Verdana"},
+  const Case cases[] = {{"iconsize", "40000"},
+                        {"iconsize", "big"},
+                        {"mousepointer", "70000"},
+                        {"font", "Verdana"},
                         {"icon", "missing.ico"}};
   for (const Case& c : cases) {
     FakeHost host;

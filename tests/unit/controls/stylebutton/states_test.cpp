@@ -13,7 +13,8 @@ using controls::stylebutton::StyleButton;
 using testhost::FakeHost;
 using Strings = std::vector<std::string>;
 
-constexpr int N = controls::stylebutton::kStateNormal, Hot = controls::stylebutton::kStateHot, P = controls::stylebutton::kStatePressed;
+constexpr int N = controls::stylebutton::kStateNormal, Hot = controls::stylebutton::kStateHot,
+              P = controls::stylebutton::kStatePressed;
 
 struct Step {
   const char* what;
@@ -65,8 +66,13 @@ TEST_F(StateMachine, ReleaseOutsideRaisesNoClickAndEndsNormal) {
 
 TEST_F(StateMachine, DoubleClickRaisesTwoClicks) {
   start();
-  play({{"enter", enter, Hot}, {"down", down, P}, {"up", up, Hot}, {"click", clicked, Hot},
-        {"double click", dbl, P}, {"up", up, Hot}, {"click", clicked, Hot}});
+  play({{"enter", enter, Hot},
+        {"down", down, P},
+        {"up", up, Hot},
+        {"click", clicked, Hot},
+        {"double click", dbl, P},
+        {"up", up, Hot},
+        {"click", clicked, Hot}});
   EXPECT_EQ(host.events, (Strings{"MouseEnter", "Click", "Click"}));
 }
 

@@ -78,8 +78,7 @@ LRESULT CALLBACK recordingProcedure(HWND hwnd, UINT message, WPARAM wparam, LPAR
 }
 
 void record(HWND hwnd) {
-  const LONG_PTR previous =
-      ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&recordingProcedure));
+  const LONG_PTR previous = ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&recordingProcedure));
   ::SetPropW(hwnd, L"recording.previous", reinterpret_cast<HANDLE>(previous));
 }
 
@@ -130,8 +129,8 @@ class StyleButtonWindow : public testing::Test {
     desc.y = y;
     desc.width = 113;
     desc.height = 33;
-    desc.settings = {{"style", "10"}, {"tooltiptitle", ""}, {"tooltipicon", "0"}, {"tooltiptype", "1"},
-                     {"font", "Verdana,8.25"}};
+    desc.settings = {
+        {"style", "10"}, {"tooltiptitle", ""}, {"tooltipicon", "0"}, {"tooltiptype", "1"}, {"font", "Verdana,8.25"}};
     HWND hwnd = controls::win32::createButton(parent_, desc);
     record(hwnd);
     if (ButtonWindow* b = ButtonWindow::fromHwnd(hwnd))
@@ -204,9 +203,8 @@ TEST_F(StyleButtonWindow, MouseClickSequence) {
   testsupport::mouseButton(false);
   pump(kInputSettles);
   hover(parent_, 300, 180);
-  static const Strings kClick{"101 MouseEnter",  "101 WM_LBUTTONDOWN", "101 WM_SETFOCUS",
-                              "101 WM_LBUTTONUP", "101 Click",          "WM_COMMAND 101 BN_CLICKED",
-                              "101 WM_MOUSELEAVE", "101 MouseLeave"};
+  static const Strings kClick{"101 MouseEnter", "101 WM_LBUTTONDOWN",        "101 WM_SETFOCUS",   "101 WM_LBUTTONUP",
+                              "101 Click",      "WM_COMMAND 101 BN_CLICKED", "101 WM_MOUSELEAVE", "101 MouseLeave"};
   EXPECT_TRUE(sameSequence(kClick, g_log));
   EXPECT_EQ(control(first_).buttonState(), controls::stylebutton::kStateNormal);
   EXPECT_EQ(::GetFocus(), first_) << "a click takes the focus";
@@ -243,9 +241,9 @@ TEST_F(StyleButtonWindow, DoubleClickRaisesTwoClicks) {
     testsupport::mouseButton(false);
     pump(std::chrono::milliseconds(60));
   }
-  static const Strings kDoubleClick{"101 MouseEnter",   "101 WM_LBUTTONDOWN", "101 WM_SETFOCUS",
-                                    "101 WM_LBUTTONUP",  "101 Click",          "WM_COMMAND 101 BN_CLICKED",
-                                    "101 WM_LBUTTONDBLCLK", "101 WM_LBUTTONUP", "101 Click",
+  static const Strings kDoubleClick{"101 MouseEnter",           "101 WM_LBUTTONDOWN", "101 WM_SETFOCUS",
+                                    "101 WM_LBUTTONUP",         "101 Click",          "WM_COMMAND 101 BN_CLICKED",
+                                    "101 WM_LBUTTONDBLCLK",     "101 WM_LBUTTONUP",   "101 Click",
                                     "WM_COMMAND 101 BN_CLICKED"};
   EXPECT_TRUE(sameSequence(kDoubleClick, g_log));
 }
@@ -264,10 +262,9 @@ TEST_F(StyleButtonWindow, KeyboardSpaceClicksAndTabMovesOn) {
   sendKey(VK_RIGHT, false);
   sendKey(VK_RIGHT, true);
   EXPECT_EQ(::GetFocus(), first_) << "Right sends the focus on round the tab order";
-  static const Strings kKeys{"101 WM_KEYDOWN 32", "101 WM_KEYUP 32",  "101 Click",
-                             "WM_COMMAND 101 BN_CLICKED", "101 MouseLeave", "101 WM_KILLFOCUS",
-                             "102 WM_SETFOCUS",   "102 WM_KEYUP 9",   "102 WM_KEYDOWN 39",
-                             "102 WM_KILLFOCUS",  "101 WM_SETFOCUS",  "101 WM_KEYUP 39"};
+  static const Strings kKeys{"101 WM_KEYDOWN 32", "101 WM_KEYUP 32",  "101 Click",       "WM_COMMAND 101 BN_CLICKED",
+                             "101 MouseLeave",    "101 WM_KILLFOCUS", "102 WM_SETFOCUS", "102 WM_KEYUP 9",
+                             "102 WM_KEYDOWN 39", "102 WM_KILLFOCUS", "101 WM_SETFOCUS", "101 WM_KEYUP 39"};
   EXPECT_TRUE(sameSequence(kKeys, g_log));
 }
 

@@ -30,7 +30,8 @@ TEST(GdiMatch, RoundRectRegionOfStyle10) {
   for (auto [w, h] : {std::pair{113, 33}, {65, 33}, {73, 33}, {153, 20}, {89, 28}, {105, 25}, {121, 20}, {20, 20}}) {
     platform::win32::UniqueRegion gdi(::CreateRoundRectRgn(0, 0, w + 1, h + 1, 18, 18));
     ASSERT_TRUE(gdi);
-    EXPECT_EQ(firstDifference(controls::stylebutton::windowRegion(10, w, h), gdi.get(), w + 1, h + 1), "") << w << "x" << h;
+    EXPECT_EQ(firstDifference(controls::stylebutton::windowRegion(10, w, h), gdi.get(), w + 1, h + 1), "")
+        << w << "x" << h;
   }
 }
 
@@ -39,8 +40,10 @@ TEST(GdiMatch, PolygonRegionsOfTheCutCornerStyles) {
     const POINT one[] = {{0, 1}, {1, 0}, {w - 1, 0}, {w, 1}, {w, h - 2}, {w - 2, h}, {2, h}, {0, h - 2}};
     const POINT two[] = {{0, 2}, {2, 0}, {w - 3, 0}, {w, 3}, {w, h - 3}, {w - 3, h}, {4, h}, {0, h - 4}};
     platform::win32::UniqueRegion a(::CreatePolygonRgn(one, 8, ALTERNATE)), b(::CreatePolygonRgn(two, 8, ALTERNATE));
-    EXPECT_EQ(firstDifference(controls::stylebutton::windowRegion(7, w, h), a.get(), w, h), "") << "style 7, " << w << "x" << h;
-    EXPECT_EQ(firstDifference(controls::stylebutton::windowRegion(9, w, h), b.get(), w, h), "") << "style 9, " << w << "x" << h;
+    EXPECT_EQ(firstDifference(controls::stylebutton::windowRegion(7, w, h), a.get(), w, h), "")
+        << "style 7, " << w << "x" << h;
+    EXPECT_EQ(firstDifference(controls::stylebutton::windowRegion(9, w, h), b.get(), w, h), "")
+        << "style 9, " << w << "x" << h;
   }
 }
 

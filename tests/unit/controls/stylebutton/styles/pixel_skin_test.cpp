@@ -25,8 +25,8 @@ TEST(PixelSkin, SkinChosenByStateAndFocus) {
     Skin want;
   };
   const Case cases[] = {
-      {1, false, Skin::Resting}, {4, false, Skin::Resting}, {1, true, Skin::Hot},  {4, true, Skin::Hot},
-      {2, false, Skin::Hot},     {5, false, Skin::Hot},     {2, true, Skin::Hot},  {3, false, Skin::Pressed},
+      {1, false, Skin::Resting}, {4, false, Skin::Resting}, {1, true, Skin::Hot},     {4, true, Skin::Hot},
+      {2, false, Skin::Hot},     {5, false, Skin::Hot},     {2, true, Skin::Hot},     {3, false, Skin::Pressed},
       {3, true, Skin::Pressed},  {0, false, Skin::Pressed}, {7, true, Skin::Pressed},
   };
   for (const Case& c : cases)
@@ -41,12 +41,12 @@ TEST(PixelSkin, CornerBlocksHaveTheirPixelCountsWithinTheirExtents) {
     int minDx, maxDx, minDy, maxDy;
   };
   const Case cases[] = {
-      {Skin::Resting, Corner::TopLeft, 212, 0, 17, 0, 12},      {Skin::Resting, Corner::BottomLeft, 172, 0, 17, -10, 0},
-      {Skin::Resting, Corner::TopRight, 210, -17, 0, 0, 12},    {Skin::Resting, Corner::BottomRight, 155, -17, -1, -10, 0},
-      {Skin::Hot, Corner::TopLeft, 176, 0, 17, 0, 10},          {Skin::Hot, Corner::BottomLeft, 213, 0, 17, -12, 0},
-      {Skin::Hot, Corner::TopRight, 174, -17, 0, 0, 10},        {Skin::Hot, Corner::BottomRight, 197, -17, -1, -12, 0},
-      {Skin::Pressed, Corner::TopLeft, 176, 0, 17, 0, 10},      {Skin::Pressed, Corner::BottomLeft, 213, 0, 17, -12, 0},
-      {Skin::Pressed, Corner::TopRight, 174, -17, 0, 0, 10},    {Skin::Pressed, Corner::BottomRight, 197, -17, -1, -12, 0},
+      {Skin::Resting, Corner::TopLeft, 212, 0, 17, 0, 12},   {Skin::Resting, Corner::BottomLeft, 172, 0, 17, -10, 0},
+      {Skin::Resting, Corner::TopRight, 210, -17, 0, 0, 12}, {Skin::Resting, Corner::BottomRight, 155, -17, -1, -10, 0},
+      {Skin::Hot, Corner::TopLeft, 176, 0, 17, 0, 10},       {Skin::Hot, Corner::BottomLeft, 213, 0, 17, -12, 0},
+      {Skin::Hot, Corner::TopRight, 174, -17, 0, 0, 10},     {Skin::Hot, Corner::BottomRight, 197, -17, -1, -12, 0},
+      {Skin::Pressed, Corner::TopLeft, 176, 0, 17, 0, 10},   {Skin::Pressed, Corner::BottomLeft, 213, 0, 17, -12, 0},
+      {Skin::Pressed, Corner::TopRight, 174, -17, 0, 0, 10}, {Skin::Pressed, Corner::BottomRight, 197, -17, -1, -12, 0},
   };
   for (const Case& c : cases) {
     const auto& block = styles::cornerBlock(c.skin, c.corner);
@@ -61,9 +61,12 @@ TEST(PixelSkin, CornerBlocksHaveTheirPixelCountsWithinTheirExtents) {
 
 TEST(PixelSkin, TellingRowsAndTheLastRowOfTheBottomRightBlock) {
   const std::uint32_t telling[3][12] = {
-      {0xFEFEFE, 0xE6E6E6, 0xACACAC, 0x7A7A7A, 0x6C6C6C, 0x6B6B6B, 0x6F6F6F, 0x6F6F71, 0x707072, 0x666867, 0x6B6D6C, 0x6A6967},
-      {0xFEFEFE, 0xE5E5E6, 0xA5A5A9, 0x5E5E6C, 0x292748, 0x0C0D37, 0x060737, 0x050636, 0x06063A, 0x070841, 0x070745, 0x080645},
-      {0xFEFEFE, 0xE4E4E5, 0xA2A2A5, 0x5C5C67, 0x292742, 0x0D0E30, 0x090A30, 0x08092F, 0x090933, 0x0A0A39, 0x0A0A3C, 0x0A093C},
+      {0xFEFEFE, 0xE6E6E6, 0xACACAC, 0x7A7A7A, 0x6C6C6C, 0x6B6B6B, 0x6F6F6F, 0x6F6F71, 0x707072, 0x666867, 0x6B6D6C,
+       0x6A6967},
+      {0xFEFEFE, 0xE5E5E6, 0xA5A5A9, 0x5E5E6C, 0x292748, 0x0C0D37, 0x060737, 0x050636, 0x06063A, 0x070841, 0x070745,
+       0x080645},
+      {0xFEFEFE, 0xE4E4E5, 0xA2A2A5, 0x5C5C67, 0x292742, 0x0D0E30, 0x090A30, 0x08092F, 0x090933, 0x0A0A39, 0x0A0A3C,
+       0x0A093C},
   };
   for (int k = 0; k < 3; ++k) {
     const Skin skin = static_cast<Skin>(k);
@@ -71,7 +74,8 @@ TEST(PixelSkin, TellingRowsAndTheLastRowOfTheBottomRightBlock) {
     for (const auto& p : styles::cornerBlock(skin, Corner::TopLeft))
       if (p.dy == 0) row0[p.dx] = p.colour;
     ASSERT_EQ(row0.size(), 12u) << "skin " << k << ": columns 0 to 5 are not drawn";
-    for (int x = 6; x <= 17; ++x) EXPECT_EQ(hex(row0[x]), hex(fromHex(telling[k][x - 6]))) << "skin " << k << " x " << x;
+    for (int x = 6; x <= 17; ++x)
+      EXPECT_EQ(hex(row0[x]), hex(fromHex(telling[k][x - 6]))) << "skin " << k << " x " << x;
     for (const auto& p : styles::cornerBlock(skin, Corner::BottomRight))
       if (p.dy == 0) rowH[p.dx] = p.colour;
     ASSERT_EQ(rowH.size(), 10u) << "skin " << k << ": W - 17 to W - 8";
@@ -162,7 +166,9 @@ TEST_P(PixelSkinPaint, BandsCentreAndCornersOn113x33) {
   EXPECT_EQ(hex(s.at(2, 22)), hex(fromHex(c.bands->left[2]))) << c.name;
   EXPECT_EQ(hex(s.at(50, 22)), hex(fromHex(c.bands->bottom[0]))) << c.name;
   EXPECT_EQ(hex(s.at(50, 31)), hex(fromHex(c.bands->bottom[9]))) << c.name;
-  EXPECT_EQ(hex(s.at(8, 0)), hex(fromHex(c.skin == Skin::Resting ? 0xACACAC : c.skin == Skin::Hot ? 0xA5A5A9 : 0xA2A2A5)))
+  EXPECT_EQ(hex(s.at(8, 0)), hex(fromHex(c.skin == Skin::Resting ? 0xACACAC
+                                         : c.skin == Skin::Hot   ? 0xA5A5A9
+                                                                 : 0xA2A2A5)))
       << c.name;
   EXPECT_EQ(s.at(0, 0), kBack) << c.name;
 }
@@ -183,8 +189,8 @@ TEST_P(PixelSkinPaint, TheWindowShapeShowsBackgroundOnlyWhereTheCountsForceIt) {
         ++holes;
         const bool rim = !shape.contains(x - 1, y) || !shape.contains(x + 1, y) || !shape.contains(x, y - 1) ||
                          !shape.contains(x, y + 1) || !shape.contains(x + 1, y + 1) || !shape.contains(x - 1, y - 1) ||
-                         !shape.contains(x + 1, y - 1) || !shape.contains(x - 1, y + 1) ||
-                         !shape.contains(x + 2, y) || !shape.contains(x, y + 2);
+                         !shape.contains(x + 1, y - 1) || !shape.contains(x - 1, y + 1) || !shape.contains(x + 2, y) ||
+                         !shape.contains(x, y + 2);
         EXPECT_TRUE(rim) << c.name << " " << w << "x" << h << ": background at (" << x << ", " << y << ") inside";
       }
     }
