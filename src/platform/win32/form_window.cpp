@@ -37,8 +37,7 @@ HWND FormWindow::createChild(const Child&) { return nullptr; }
 
 HWND FormWindow::createStandardChild(const Child& c) {
   const wchar_t* className = L"STATIC";
-  // Siblings never paint over each other, whatever order they repaint in.
-  DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | c.style;
+  DWORD style = WS_CHILD | WS_VISIBLE | c.style;
   int height = c.height;
   switch (c.kind) {
     case ChildKind::Label: style |= SS_NOPREFIX; break;

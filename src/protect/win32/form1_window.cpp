@@ -26,25 +26,28 @@ constexpr const wchar_t* kClassName = L"Form1";
 constexpr COLORREF kLinkColour = RGB(0x00, 0x33, 0xCC);
 constexpr int kDirIndent = 12;
 
+// Its controls never paint over each other, whatever order they repaint in.
+constexpr DWORD kOwnArea = WS_CLIPSIBLINGS;
+
 // In tab order: the order of creation is the order Tab walks. The lists and the add and remove
 // buttons are the window's own kinds.
 const std::vector<Child> kLayout = {
     {Form1Window::Dir2, ChildKind::Other, L"", 24, 88, 449, 81},
     {Form1Window::cmdlock, ChildKind::Button, L"Lock Folders", 8, 488, 113, 33},
     {Form1Window::cmdunlock, ChildKind::Button, L"Unlock Folders", 128, 488, 113, 33},
-    {Form1Window::Label1, ChildKind::Label, L"Quillmar Folder Vardel 1.4", 248, 16, 225, 25},
+    {Form1Window::Label1, ChildKind::Label, L"Quillmar Folder Vardel 1.4", 248, 16, 225, 25, kOwnArea},
     {Form1Window::StyleButton1, ChildKind::Button, L"Home", 24, 16, 65, 33},
     {Form1Window::StyleButton2, ChildKind::Button, L"Help", 96, 16, 65, 33},
     {Form1Window::StyleButton3, ChildKind::Button, L"Register", 168, 16, 73, 33},
-    {Form1Window::Label2, ChildKind::Label, L"List of locked folders :", 24, 224, 137, 17},
+    {Form1Window::Label2, ChildKind::Label, L"List of locked folders :", 24, 224, 137, 17, kOwnArea},
     {Form1Window::Drive1, ChildKind::Other, L"", 24, 64, 449, 21},
     {Form1Window::ListView1, ChildKind::Other, L"", 24, 248, 449, 233},
     {Form1Window::SheenButton1, ChildKind::Other, L"", 168, 192, 49, 41},
     {Form1Window::SheenButton2, ChildKind::Other, L"", 240, 192, 49, 41},
     {Form1Window::StyleButton4, ChildKind::Button, L"Close", 248, 488, 113, 33},
-    {Form1Window::Label3, ChildKind::Link, L"www.quillmar.example", 304, 40, 160, 16},
+    {Form1Window::Label3, ChildKind::Link, L"www.quillmar.example", 304, 40, 160, 16, kOwnArea},
     {Form1Window::StyleButton5, ChildKind::Button, L"About", 368, 488, 113, 33},
-    {Form1Window::Label4, ChildKind::Label, L"Double click to select a folder", 24, 176, 169, 17},
+    {Form1Window::Label4, ChildKind::Label, L"Double click to select a folder", 24, 176, 169, 17, kOwnArea},
     {Form1Window::StyleButton7, ChildKind::Button, L"Change Password", 320, 224, 153, 20},
 };
 
