@@ -38,6 +38,22 @@ std::vector<Region::Span> Region::spans() const {
   return out;
 }
 
+Region Region::fromSpans(const std::vector<Span>& spans) {
+  Rect box{};
+  bool first = true;
+  for (const Span& s : spans) {
+    if (s.right <= s.left) continue;
+    if (first) box = {s.left, s.y, s.right, s.y + 1};
+    box = {std::min(box.left, s.left), std::min(box.top, s.y), std::max(box.right, s.right),
+           std::max(box.bottom, s.y + 1)};
+    first = false;
+  }
+  Region region(box);
+  for (const Span& s : spans)
+    for (int x = s.left; x < s.right; ++x) region.set(x, s.y);
+  return region;
+}
+
 Region Region::rectangle(Rect r) {
   Region region(r);
   std::fill(region.mask_.begin(), region.mask_.end(), 1);

@@ -28,10 +28,14 @@ class Region {
   bool contains(int x, int y) const;
   int count() const;
 
+  friend bool operator==(const Region&, const Region&) = default;
+
   struct Span {
     int y, left, right;  // right exclusive
   };
   std::vector<Span> spans() const;
+  // The pixels of the spans (a platform region read back); empty spans are skipped.
+  static Region fromSpans(const std::vector<Span>& spans);
 
  private:
   explicit Region(Rect bounds);

@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <utility>
 
-#include "core/rounding.h"
 #include "gfx/colour_ops.h"
 
 namespace gfx {
@@ -127,27 +126,61 @@ void edgeRect(Surface& s, int x, int y, int w, int h, unsigned edge, unsigned si
   else if (inner == kSunkenInner) ring(colours.darkShadow, colours.light);
 }
 
-Colour gradientColour(Colour c1, Colour c2, int i, int n) {
-  auto channel = [&](int shift) {
-    const int a = static_cast<int>((c1 >> shift) & 0xFFu), b = static_cast<int>((c2 >> shift) & 0xFFu);
-    // The step is held in 32 bits, as the program always has; the rounding follows from it.
-    const float step = static_cast<float>(b - a) / static_cast<float>(n);
-    const float v = static_cast<float>(a) + step * static_cast<float>(i);
-    const auto r = core::roundHalfEven(static_cast<double>(v));
-    return static_cast<Colour>(std::clamp<std::int64_t>(r, 0, 255)) << shift;
-  };
-  return channel(0) | channel(8) | channel(16);
+namespace {
+
+// Halves to even, for a channel value between its two end colours (0 to 255). The library's
+// rounding goes through the floating-point environment on some runtimes, and cost more than the
+// rest of a gradient line; the shift keeps every bit of the value (2^-42 is still held).
+std::int64_t roundChannel(double v) {
+  const double shifted = v + 1024.0;  // positive, so truncation is the floor
+  const auto floor = static_cast<std::int64_t>(shifted);
+  const double fraction = shifted - static_cast<double>(floor);
+  std::int64_t r = floor;
+  if (fraction > 0.5 || (fraction == 0.5 && (floor & 1) != 0)) ++r;
+  return r - 1024;
 }
+
+// The three channel steps of one gradient, held as 32-bit floats, computed once for its lines.
+class Gradient {
+ public:
+  Gradient(Colour c1, Colour c2, int n) {
+    for (int k = 0; k < 3; ++k) {
+      start_[k] = static_cast<int>((c1 >> (8 * k)) & 0xFFu);
+      const int end = static_cast<int>((c2 >> (8 * k)) & 0xFFu);
+      step_[k] = static_cast<float>(end - start_[k]) / static_cast<float>(n);
+    }
+  }
+  Colour at(int i) const {
+    Colour c = 0;
+    for (int k = 0; k < 3; ++k) {
+      const auto r = roundChannel(start_[k] + static_cast<double>(step_[k]) * i);
+      c |= static_cast<Colour>(std::clamp<std::int64_t>(r, 0, 255)) << (8 * k);
+    }
+    return c;
+  }
+
+ private:
+  int start_[3];
+  float step_[3];
+};
+
+}  // namespace
+
+// Only the step is held in 32 bits; start + step * i is then the exact value of that step times i
+// (a double holds it), so a product that lands on a half is not rounded to a float first.
+Colour gradientColour(Colour c1, Colour c2, int i, int n) { return Gradient(c1, c2, n).at(i); }
 
 void gradientRows(Surface& s, Colour c1, Colour c2, int x1, int y0, int x2, int n) {
   if (n <= 0) return;
-  for (int i = 0; i <= n; ++i) drawLine(s, x1, y0 + i, x2, y0 + i, gradientColour(c1, c2, i, n));
+  const Gradient g(c1, c2, n);
+  for (int i = 0; i <= n; ++i) drawLine(s, x1, y0 + i, x2, y0 + i, g.at(i));
 }
 
 void gradientColumns(Surface& s, Colour c1, Colour c2, int x1, int y1, int x2, int y2) {
   const int n = x2 - x1;
   if (n <= 0) return;
-  for (int i = 0; i <= n; ++i) drawLine(s, x1 + i, y1, x1 + i, y2, gradientColour(c1, c2, i, n));
+  const Gradient g(c1, c2, n);
+  for (int i = 0; i <= n; ++i) drawLine(s, x1 + i, y1, x1 + i, y2, g.at(i));
 }
 
 void etchedFrame(Surface& s, int x, int y, int w, int h, Colour c1, Colour c2, Colour c3) {

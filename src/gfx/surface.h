@@ -94,7 +94,8 @@ void edgeRect(Surface& s, int x, int y, int w, int h, unsigned edge, unsigned si
 void gradientRows(Surface& s, Colour c1, Colour c2, int x1, int y0, int x2, int n);
 // With n = x2 - x1: n + 1 vertical lines from (x1 + i, y1) toward (x1 + i, y2); nothing when n <= 0.
 void gradientColumns(Surface& s, Colour c1, Colour c2, int x1, int y1, int x2, int y2);
-// Colour i of an n-step gradient, per channel: a 32-bit float step, rounded half to even.
+// Colour i of an n-step gradient, per channel: round(start + step * i), halves to even, where only
+// step = (end - start) / n is a 32-bit float.
 Colour gradientColour(Colour c1, Colour c2, int i, int n);
 void etchedFrame(Surface& s, int x, int y, int w, int h, Colour c1, Colour c2, Colour c3);
 // Filled ellipse inside the bounding box (left, top, right, bottom exclusive).

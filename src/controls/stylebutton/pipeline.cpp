@@ -1,6 +1,7 @@
 // The StyleButton's resize step and repaint: minimum size, caption layout, window shape, state
 // overrides, the style's body, the icon and the caption.
 #include <algorithm>
+#include <utility>
 
 #include "controls/stylebutton/style_button.h"
 #include "controls/stylebutton/styles/painters.h"
@@ -20,7 +21,8 @@ void StyleButton::resizeStep() {
   if (w < kMinimumSize || h < kMinimumSize) host_.setSize(std::max(w, kMinimumSize), std::max(h, kMinimumSize));
   clientRect_ = {0, 0, host_.width(), host_.height()};
   layout();
-  host_.setWindowRegion(windowRegion(props_.style, clientRect_.right, clientRect_.bottom));
+  windowRegion_ = windowRegion(props_.style, clientRect_.right, clientRect_.bottom);
+  host_.setWindowRegion(windowRegion_);
   repaint();
 }
 
@@ -36,7 +38,9 @@ void StyleButton::layout() {
 }
 
 void StyleButton::repaint() {
-  const int w = host_.width(), h = host_.height();
+  // The resize step keeps ClientRect to the window's size; before the first one, ask the window.
+  const bool sized = clientRect_.right > 0 && clientRect_.bottom > 0;
+  const int w = sized ? clientRect_.right : host_.width(), h = sized ? clientRect_.bottom : host_.height();
   gfx::Surface* s = host_.beginPaint(w, h);
   if (!s) return;
   s->clear(background_);
@@ -49,12 +53,37 @@ void StyleButton::repaint() {
       background_ = sys(gfx::kColorBtnFace);
       s->clear(background_);
     }
-    styles::paintBody(*s, props_, {buttonState_, hasFocus_});
-    iconMargin_ = styles::iconMargin(props_.style);
+    const int style = props_.style;
+    const bool asDefault = host_.displayAsDefault();
+    // The default-button look is only handed to the painter; ButtonState stays normal.
+    const int painterState = buttonState_ == kStateNormal && asDefault ? kStateDefaulted : buttonState_;
+    styles::BodyResult body =
+        styles::paintBody(*s, props_, {painterState, hasFocus_, asDefault, clientRect_, system_, host_.theme()});
+    if (body.background) background_ = *body.background;
+    // The theme gives the same shape on most repaints; applying a shape redraws the window.
+    if (body.windowRegion && *body.windowRegion != windowRegion_) {
+      windowRegion_ = std::move(*body.windowRegion);
+      host_.setWindowRegion(windowRegion_);
+    }
+    if (body.style) props_.style = *body.style;
+    iconMargin_ = styles::iconMargin(style);
     drawIcon(*s);
     drawCaption(*s);
   }
   host_.endPaint();
+}
+
+void StyleButton::readSystemColours() {
+  for (int index : styles::kSystemColoursUsed) system_[static_cast<std::size_t>(index)] = host_.systemColour(index);
+  for (int index : {gfx::kColorBtnText, gfx::kColorGrayText})
+    system_[static_cast<std::size_t>(index)] = host_.systemColour(index);
+}
+
+void StyleButton::hookSysColorChange() {
+  readSystemColours();
+  // The face behind the open corners was read when the control was made; it follows the change.
+  background_ = sys(gfx::kColorBtnFace);
+  repaint();
 }
 
 void StyleButton::drawIcon(gfx::Surface& s) {

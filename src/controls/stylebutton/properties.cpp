@@ -148,17 +148,20 @@ static_assert(readsEveryRowOnce(), "the load reads every stored key once");
 StyleButton::StyleButton(ButtonHost& host) : host_(host), background_(host.systemColour(gfx::kColorBtnFace)) {
   const Environment env{host_, {}, true};
   common::applyNewValues(kRows, props_, env);
+  readSystemColours();
 }
 
 void StyleButton::initNew(std::string_view name) {
   const Environment env{host_, name};
   common::applyNewValues(kRows, props_, env);
   handToHost(SetterEffect::FontToHost);
+  readSystemColours();
   captionFormat_ = gfx::kTextCenter | gfx::kTextWordBreak;
   iconMargin_ = 4;
 }
 
 bool StyleButton::load(const PropertyBag& bag) {
+  readSystemColours();
   buttonState_ = kStateNormal;
   iconMargin_ = 0;
   const Environment env{host_, {}};

@@ -9,34 +9,38 @@ namespace controls::stylebutton {
 
 namespace {
 int half(int v) { return static_cast<int>(core::roundHalfEven(v / 2.0)); }
+// Each cell of the layout table is computed as written and rounded once: rounding a half and
+// then adding an odd number would land on the other even neighbour.
+int rounded(double v) { return static_cast<int>(core::roundHalfEven(v)); }
 }  // namespace
 
 CaptionLayout layoutCaption(int w, int h, gfx::Rect measured, int captionAlign, int iconMargin, bool rightToLeft,
                             unsigned currentFormat) {
   using enum gfx::TextFlags;
-  const int l = measured.left, t = measured.top, r = measured.right, b = measured.bottom, m = iconMargin;
+  const double l = measured.left, t = measured.top, r = measured.right, b = measured.bottom, m = iconMargin;
+  const int left = rounded((w - r - l) / 2), right = rounded((w + r - l) / 2);
+  const int top = rounded((h - b - t) / 2 + 3), bottom = rounded((h + b - t) / 2);
   CaptionLayout out{{4, 4, w - 4, h - 4}, currentFormat};
   switch (captionAlign) {
-    case kAlignCenter:
-      out = {{half(w - r - l), half(h - b - t) + 3, half(w + r - l), half(h + b - t)},
-             kTextCenter | kTextVCenter | kTextWordBreak};
+    case kAlignCenter: out = {{left, top, right, bottom}, kTextCenter | kTextVCenter | kTextWordBreak}; break;
+    case kAlignLeft:
+      out = {{iconMargin, top, measured.right + iconMargin, bottom}, kTextVCenter | kTextWordBreak};
       break;
-    case kAlignLeft: out = {{m, half(h - b - t) + 3, r + m, half(h + b - t)}, kTextVCenter | kTextWordBreak}; break;
     case kAlignRight:
-      out = {{w - r - l - m, half(h - b - t) + 3, w - l - m, half(h + b - t)},
+      out = {{w - measured.right - measured.left - iconMargin, top, w - measured.left - iconMargin, bottom},
              kTextRight | kTextVCenter | kTextWordBreak};
       break;
     case kAlignTop:
-      out = {{half(w - r - l), half(m), half(w + r - l), half(m) + (b - t)}, kTextCenter | kTextWordBreak};
+      out = {{left, rounded(m / 2), right, rounded(m / 2 + (b - t))}, kTextCenter | kTextWordBreak};
       break;
     case kAlignBottom:
-      out = {{half(w - r - l), h - (b - t) - half(m), half(w + r - l), h - half(m)},
+      out = {{left, rounded(h - (b - t) - m / 2), right, rounded(h - m / 2)},
              kTextCenter | kTextBottom | kTextWordBreak};
       break;
     default: break;
   }
-  // Added, not or-ed: an unknown alignment keeps the format, which may carry the flag already.
-  if (rightToLeft) out.format += kTextRtlReading;
+  // Set, not added: an unknown alignment carries the last format over, flag and all.
+  if (rightToLeft) out.format |= kTextRtlReading;
   return out;
 }
 

@@ -12,6 +12,7 @@
 #include "controls/common/property_bag.h"
 #include "controls/stylebutton/properties.h"
 #include "controls/stylebutton/renderer.h"
+#include "controls/stylebutton/theme.h"
 #include "gfx/region.h"
 #include "gfx/surface.h"
 #include "gfx/text.h"
@@ -33,6 +34,8 @@ class ButtonHost : public common::ControlHost {
   virtual bool displayAsDefault() const = 0;
   virtual std::string containerToolTip() const = 0;
   virtual void setContainerToolTip(const std::string& text) = 0;
+  // The visual styles of the control's window; null where the platform has none.
+  virtual ThemePort* theme() { return nullptr; }
 };
 
 class StyleButton {
@@ -68,7 +71,7 @@ class StyleButton {
   void hookMouseMove();
   void hookMouseLeave();
   void hookThemeChanged() { repaint(); }
-  void hookSysColorChange() { repaint(); }
+  void hookSysColorChange();
 
   // Methods.
   void refresh() { repaint(); }
@@ -160,7 +163,8 @@ class StyleButton {
   void set(V&& value);
   void afterSet(SetterEffect effect);
   void handToHost(SetterEffect effect);
-  gfx::Colour sys(int index) const { return host_.systemColour(index); }
+  gfx::Colour sys(int index) const { return system_[static_cast<std::size_t>(index)]; }
+  void readSystemColours();
 
   ButtonHost& host_;
 
@@ -177,6 +181,10 @@ class StyleButton {
   unsigned captionFormat_ = gfx::kTextCenter | gfx::kTextWordBreak;
   bool trackingAvailable_ = false;
   bool hookInstalled_ = false;
+  gfx::Region windowRegion_;  // the shape last given to the window
+  // The system colours the repaint uses, read at creation, load and each colour change: asking the
+  // system for them on every repaint cost more than painting a skin.
+  gfx::SystemColours system_{};
   gfx::Colour background_;  // the surface's current background colour
 };
 

@@ -35,25 +35,29 @@ bool DibSurface::blitTo(HDC target, int x, int y) const {
   return ::BitBlt(target, x, y, view_.width(), view_.height(), dc_.get(), 0, 0, SRCCOPY) != FALSE;
 }
 
+GdiText::GdiText(HDC dc, HFONT font) : dc_(dc), previousMode_(::SetBkMode(dc, TRANSPARENT)) {
+  if (font) font_.emplace(dc, font);
+}
+
+GdiText::~GdiText() {
+  font_.reset();
+  if (previousMode_) ::SetBkMode(dc_, previousMode_);
+}
+
 Rect GdiText::measure(std::string_view utf8, Rect r, unsigned flags) {
   const std::wstring text = widen(utf8);
   RECT rc = toRect(r);
-  HGDIOBJ old = font_ ? ::SelectObject(dc_, font_) : nullptr;
   ::DrawTextW(dc_, text.c_str(), static_cast<int>(text.size()), &rc, flags | DT_CALCRECT);
-  if (old) ::SelectObject(dc_, old);
   return {rc.left, rc.top, rc.right, rc.bottom};
 }
 
 void GdiText::draw(Surface&, std::string_view utf8, Rect r, unsigned flags, Colour colour) {
+  if (utf8.empty()) return;
   const std::wstring text = widen(utf8);
   RECT rc = toRect(r);
-  HGDIOBJ old = font_ ? ::SelectObject(dc_, font_) : nullptr;
   const COLORREF previous = ::SetTextColor(dc_, colour);
-  const int mode = ::SetBkMode(dc_, TRANSPARENT);
   ::DrawTextW(dc_, text.c_str(), static_cast<int>(text.size()), &rc, flags);
-  ::SetBkMode(dc_, mode);
   ::SetTextColor(dc_, previous);
-  if (old) ::SelectObject(dc_, old);
 }
 
 platform::win32::UniqueRegion toRegion(const Region& region) {
@@ -70,6 +74,19 @@ platform::win32::UniqueRegion toRegion(const Region& region) {
   for (std::size_t i = 0; i < spans.size(); ++i)
     rects[i] = RECT{spans[i].left, spans[i].y, spans[i].right, spans[i].y + 1};
   return platform::win32::UniqueRegion(::ExtCreateRegion(nullptr, static_cast<DWORD>(buffer.size()), data));
+}
+
+Region fromRegion(HRGN region) {
+  const DWORD size = ::GetRegionData(region, 0, nullptr);
+  if (size < sizeof(RGNDATAHEADER)) return Region();
+  std::vector<char> buffer(size);
+  auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+  if (::GetRegionData(region, size, data) != size) return Region();
+  const auto* rects = reinterpret_cast<const RECT*>(data->Buffer);
+  std::vector<Region::Span> spans;
+  for (DWORD i = 0; i < data->rdh.nCount; ++i)
+    for (LONG y = rects[i].top; y < rects[i].bottom; ++y) spans.push_back({y, rects[i].left, rects[i].right});
+  return Region::fromSpans(spans);
 }
 
 }  // namespace gfx::win32

@@ -34,18 +34,28 @@ class DibSurface {
   Surface view_;
 };
 
-// Text through DrawTextW on a DC with the given font.
+// Text through DrawTextW on a DC with the given font. The font and the transparent background
+// stay selected while it lives (the DC is the surface's own): selecting them for every caption
+// cost more than the caption itself under Wine.
 class GdiText final : public TextRenderer {
  public:
-  GdiText(HDC dc, HFONT font) : dc_(dc), font_(font) {}
+  GdiText(HDC dc, HFONT font);
+  GdiText(const GdiText&) = delete;
+  GdiText& operator=(const GdiText&) = delete;
+  ~GdiText() override;
   Rect measure(std::string_view utf8, Rect r, unsigned flags) override;
   void draw(Surface& s, std::string_view utf8, Rect r, unsigned flags, Colour colour) override;
+  // The DC the surface is selected into: themes draw on it too.
+  HDC dc() const { return dc_; }
 
  private:
   HDC dc_;
-  HFONT font_;
+  std::optional<platform::win32::SelectObjectScope> font_;
+  int previousMode_ = 0;
 };
 
 platform::win32::UniqueRegion toRegion(const Region& region);
+// A platform region read back, pixel for pixel; empty when GDI refuses.
+Region fromRegion(HRGN region);
 
 }  // namespace gfx::win32

@@ -46,4 +46,21 @@ inline testing::AssertionResult pixelsMatch(const gfx::Surface& s, const std::ve
   });
 }
 
+// Single pixels named by what they show, for bodies too large to draw as a picture.
+struct Probe {
+  int x, y;
+  gfx::Colour want;  // 0x00BBGGRR; write core::fromHex(0xRRGGBB) for a colour from a table
+  const char* what;
+};
+inline testing::AssertionResult probesMatch(const gfx::Surface& s, const std::vector<Probe>& probes) {
+  for (const Probe& p : probes) {
+    const std::int64_t got = s.pixel(p.x, p.y);
+    if (got != static_cast<std::int64_t>(p.want)) {
+      return testing::AssertionFailure() << "first wrong pixel (" << p.x << ", " << p.y << ") " << p.what << ": got "
+                                         << hex(got) << ", want " << hex(p.want);
+    }
+  }
+  return testing::AssertionSuccess();
+}
+
 }  // namespace testpix

@@ -94,6 +94,12 @@ TEST(Gradient, ColoursUseAFloatStepRoundedHalfToEven) {
       {0x102030, 0x302010, 1, 2, 0x202020},
       // (0 - 1) / 3 held as a float: 1 + 3 * (-0.33333334f) lands just below 0 and rounds to 0
       {0x000001, 0x000000, 3, 3, 0x000000},
+      // Only the step is a float: 3 * (1/6 as a float) is 0.5000000149 and rounds up; the same
+      // product held in a float is 0.5 and would round to 0.
+      {0x000000, 0x000001, 3, 6, 0x000001},
+      {0x000000, 0x010000, 3, 6, 0x010000},
+      // 228 + 6 * (-1/12 as a float) = 227.4999999: 227, where a float sum gives 227.5 -> 228.
+      {0x0000E4, 0x0000E3, 6, 12, 0x0000E3},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(gfx::gradientColour(c.c1, c.c2, c.i, c.n), c.want) << std::hex << c.c1 << "->" << c.c2 << " i=" << c.i;

@@ -69,4 +69,30 @@ TEST_F(TwoSurfaces, EdgesMatchDrawEdge) {
   }
 }
 
+// A platform region read back into a pixel mask, against GDI's own hit test.
+TEST(RegionReadBack, MatchesPtInRegionForEveryShapeKind) {
+  struct Case {
+    const char* name;
+    platform::win32::UniqueRegion region;
+  };
+  const POINT star[] = {{10, 0}, {13, 20}, {0, 7}, {20, 7}, {7, 20}};
+  Case cases[] = {
+      {"ellipse", platform::win32::UniqueRegion(::CreateEllipticRgn(-1, -1, 22, 13))},
+      {"round rectangle", platform::win32::UniqueRegion(::CreateRoundRectRgn(-1, -1, 99, 35, 7, 7))},
+      {"winding star", platform::win32::UniqueRegion(::CreatePolygonRgn(star, 5, WINDING))},
+  };
+  for (Case& c : cases) {
+    ASSERT_TRUE(c.region) << c.name;
+    const gfx::Region ours = gfx::win32::fromRegion(c.region.get());
+    RECT box{};
+    ::GetRgnBox(c.region.get(), &box);
+    EXPECT_FALSE(ours.empty()) << c.name;
+    for (LONG y = box.top - 1; y <= box.bottom; ++y)
+      for (LONG x = box.left - 1; x <= box.right; ++x) {
+        const bool a = ours.contains(x, y), b = ::PtInRegion(c.region.get(), x, y) != FALSE;
+        ASSERT_EQ(a, b) << c.name << " (" << x << ", " << y << "): ours " << a << ", GDI " << b;
+      }
+  }
+}
+
 }  // namespace

@@ -199,6 +199,17 @@ void ButtonWindow::raise(Event event) {
   if (event == Event::Click && self && ::IsWindow(self) && fromHwnd(self) == this) notifyClick();
 }
 
+ThemePort* ButtonWindow::theme() {
+  if (!theme_ && hwnd()) {
+    theme_.emplace(hwnd(), [this]() -> HDC {
+      // The caption's renderer draws on the DC the surface is selected into.
+      auto* text = dynamic_cast<gfx::win32::GdiText*>(&textRenderer());
+      return text ? text->dc() : nullptr;
+    });
+  }
+  return theme_ ? &*theme_ : nullptr;
+}
+
 bool ButtonWindow::paintIconGrayscale(HDC target, HICON icon, int x, int y, int height, int width) {
   if (!target || !icon) return false;
   ICONINFO info{};

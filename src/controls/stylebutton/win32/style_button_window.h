@@ -12,6 +12,7 @@
 #include "controls/common/win32/control_window.h"
 #include "controls/common/win32/mouse_tracking.h"
 #include "controls/stylebutton/style_button.h"
+#include "controls/stylebutton/win32/theme_win32.h"
 
 namespace controls::stylebutton::win32 {
 
@@ -54,6 +55,7 @@ class ButtonWindow final : public common::win32::ControlWindow<ButtonHost> {
   void removeHook() override;
   void armLeaveTracking() override { tracking_.arm(hwnd()); }
   void raise(Event event) override;
+  ThemePort* theme() override;
 
  private:
   static constexpr UINT_PTR kHookId = 1;
@@ -68,6 +70,7 @@ class ButtonWindow final : public common::win32::ControlWindow<ButtonHost> {
   std::string containerTip_;
   common::win32::LeaveTracking tracking_;
   bool hooked_ = false;
+  std::optional<UxTheme> theme_;
   StyleButton control_;
 };
 

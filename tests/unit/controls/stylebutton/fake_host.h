@@ -40,6 +40,8 @@ inline gfx::SystemColours classicColours() {
   c[gfx::kColorGrayText] = 0x808080;
   c[gfx::kColorBtnText] = 0x000000;
   c[gfx::kColorBtnHighlight] = 0xFFFFFF;
+  c[gfx::kColor3dDkShadow] = 0x404040;
+  c[gfx::kColor3dLight] = 0xDFDFDF;
   c[gfx::kColorInfoText] = 0x000000;
   c[gfx::kColorInfoBk] = 0xE1FFFF;
   return c;
@@ -52,6 +54,7 @@ class FakeHost : public controls::stylebutton::ButtonHost {
   void propertyChanged(std::string_view name) override { log.push_back("changed " + std::string(name)); }
   bool userMode() const override { return user; }
   bool displayAsDefault() const override { return asDefault; }
+  controls::stylebutton::ThemePort* theme() override { return themePort; }
   std::string containerToolTip() const override { return tip; }
   void setContainerToolTip(const std::string& text) override { tip = text; }
   gfx::Colour systemColour(int index) const override { return system[static_cast<std::size_t>(index)]; }
@@ -66,7 +69,10 @@ class FakeHost : public controls::stylebutton::ButtonHost {
   void setMousePointer(int p) override { pointer = p; }
   void setFont(const controls::stylebutton::FontSpec& f) override { font_ = f; }
   controls::stylebutton::FontSpec font() const override { return font_; }
-  void setWindowRegion(const gfx::Region& r) override { region = r; }
+  void setWindowRegion(const gfx::Region& r) override {
+    region = r;
+    ++regionsSet;
+  }
   std::optional<controls::stylebutton::Picture> loadPicture(std::string_view source) override {
     if (source != "known.ico") return std::nullopt;
     return controls::stylebutton::Picture{std::string(source), std::make_shared<gfx::Image>(16, 16, 0xFFFF0000u), true};
@@ -76,7 +82,9 @@ class FakeHost : public controls::stylebutton::ButtonHost {
     ++repaints;
     return &surface;
   }
-  void endPaint() override {}
+  void endPaint() override {
+    if (onEndPaint) onEndPaint();
+  }
   gfx::TextRenderer& text() override { return textRenderer; }
   bool findTrackingFunction() override { return tracking; }
   void installHook() override { log.push_back("hook"); }
@@ -104,14 +112,16 @@ class FakeHost : public controls::stylebutton::ButtonHost {
   }
 
   gfx::SystemColours system = classicColours();
+  controls::stylebutton::ThemePort* themePort = nullptr;  // none: no visual styles
   bool user = true, asDefault = false, tracking = true, windowEnabled = true;
   std::string tip;
-  int pointer = 0, repaints = 0, shellResult = 42;
+  int pointer = 0, repaints = 0, shellResult = 42, regionsSet = 0;
   gfx::Region region;
   gfx::Surface surface;
   FakeText textRenderer;
   std::vector<std::string> log, events;
-  std::function<void()> pending;  // what the next processPendingMessages runs
+  std::function<void()> pending;     // what the next processPendingMessages runs
+  std::function<void()> onEndPaint;  // sees the surface of each repaint as it is shown
 
  private:
   int w_, h_;

@@ -91,6 +91,13 @@ TEST(IconDraw, PressedIconMovesByOnePixel) {
   EXPECT_NE(hex(f.host.surface.at(48, 8)), "#0000FF");
 }
 
+// The hot Tinted body of a 113 x 33 control: a highlight frame round a fill 176/255 of the way
+// to white.
+auto hotTintedBody(const FakeHost& host) {
+  const gfx::Colour hl = host.system[gfx::kColorHighlight];
+  return [hl](int x, int y) { return x == 0 || y == 0 || x == 112 || y == 32 ? hl : gfx::lightenColor(hl, 176); };
+}
+
 TEST(IconDraw, HotStyle4WithoutMaskDrawsAShadowUnderTheRaisedIcon) {
   FakeHost host;
   StyleButton b(host);
@@ -98,12 +105,12 @@ TEST(IconDraw, HotStyle4WithoutMaskDrawsAShadowUnderTheRaisedIcon) {
   b.setIcon({"test", std::make_shared<gfx::Image>(solid(16, 16, fromHex(0xFF0000))), true});
   b.show();
   b.hookMouseMove();
-  const gfx::Colour face = host.system[gfx::kColorBtnFace];
+  const auto body = hotTintedBody(host);
   // Icon at (48, 8) -> shadow (48..63, 8..23), icon (46..61, 6..21).
   EXPECT_TRUE(testpix::pixelsMatch(host.surface, [&](int x, int y) -> std::optional<gfx::Colour> {
     if (x >= 46 && x <= 61 && y >= 6 && y <= 21) return fromHex(0xFF0000);
     if (x >= 48 && x <= 63 && y >= 8 && y <= 23) return fromHex(0x808080);
-    return face;
+    return body(x, y);
   }));
 }
 
@@ -117,12 +124,12 @@ TEST(IconDraw, HotStyle4WithMaskBlitsSilhouetteThenIcon) {
   b.setIcon({"test", std::make_shared<gfx::Image>(std::move(image)), true});
   b.show();
   b.hookMouseMove();
-  const gfx::Colour face = host.system[gfx::kColorBtnFace];
+  const auto body = hotTintedBody(host);
   // Silhouette at (49, 9), icon at (47, 7), the final draw at (46, 6): all 4 x 4.
   EXPECT_TRUE(testpix::pixelsMatch(host.surface, [&](int x, int y) -> std::optional<gfx::Colour> {
     if ((x >= 47 && x <= 50 && y >= 7 && y <= 10) || (x >= 46 && x <= 49 && y >= 6 && y <= 9)) return fromHex(0x00FF00);
     if (x >= 49 && x <= 52 && y >= 9 && y <= 12) return fromHex(0x808080);
-    return face;
+    return body(x, y);
   }));
 }
 

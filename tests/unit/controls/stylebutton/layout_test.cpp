@@ -24,10 +24,11 @@ TEST(CaptionLayout, EachAlignmentOn113x33) {
   const LayoutCase cases[] = {
       {0, 7, {46, 9, 62, 23}, 21},  // 46.5 and 62.5 round to even: 2 pixels left of the exact centre
       {1, 7, {7, 9, 23, 23}, 20},   {1, 3, {3, 9, 19, 23}, 20},
-      {2, 7, {86, 9, 102, 23}, 22}, {3, 7, {46, 4, 62, 17}, 17},   // 7 / 2 = 3.5 -> 4
-      {3, 3, {46, 2, 62, 15}, 17},                                 // 3 / 2 = 1.5 -> 2
-      {4, 7, {46, 16, 62, 29}, 25}, {4, 5, {46, 18, 62, 31}, 25},  // 5 / 2 = 2.5 -> 2
-      {9, 7, {4, 4, 109, 29}, 99},                                 // unknown: default rectangle, format kept
+      {2, 7, {86, 9, 102, 23}, 22}, {3, 7, {46, 4, 62, 16}, 17},  // 7 / 2 = 3.5 -> 4, but 3.5 + 13 = 16.5 -> 16
+      {3, 3, {46, 2, 62, 14}, 17},                                // 1.5 -> 2; 14.5 -> 14
+      {4, 7, {46, 16, 62, 30}, 25},                               // 33 - 13 - 3.5 = 16.5 -> 16; 29.5 -> 30
+      {4, 5, {46, 18, 62, 30}, 25},                               // 17.5 -> 18; 30.5 -> 30
+      {9, 7, {4, 4, 109, 29}, 99},                                // unknown: default rectangle, format kept
       {-1, 7, {4, 4, 109, 29}, 99},
   };
   for (const LayoutCase& c : cases) {
@@ -38,6 +39,40 @@ TEST(CaptionLayout, EachAlignmentOn113x33) {
   }
   EXPECT_EQ(controls::stylebutton::layoutCaption(113, 33, measured, 0, 7, true, 99).format, 21u + 0x20000u);
   EXPECT_EQ(controls::stylebutton::layoutCaption(113, 33, measured, 9, 7, true, 17).format, 17u + 0x20000u);
+}
+
+TEST(CaptionLayout, EachCellIsRoundedOnceWhenTheFreeHeightIsOdd) {
+  // (H - B - T) / 2 + 3 as one value: rounding the half first and adding 3 after lands a pixel low.
+  struct Case {
+    int w, h;
+    Rect measured;
+    int align;
+    Rect want;
+  };
+  const Case cases[] = {
+      {89, 28, {4, 4, 16, 17}, 0, {34, 6, 50, 20}},   // the first-run Ok: 3.5 + 3 = 6.5 -> 6, not 4 + 3
+      {113, 33, {4, 4, 52, 18}, 0, {28, 8, 80, 24}},  // a 14-pixel caption: 5.5 + 3 = 8.5 -> 8
+      {113, 33, {4, 4, 52, 18}, 1, {7, 8, 59, 24}},   // the same top for the side alignments
+      {113, 33, {4, 4, 52, 18}, 2, {50, 8, 102, 24}},
+      {97, 33, {4, 4, 40, 18}, 0, {26, 8, 66, 24}},  // the about window's buttons
+  };
+  for (const Case& c : cases) {
+    const auto l = controls::stylebutton::layoutCaption(c.w, c.h, c.measured, c.align, 7, false, 17);
+    EXPECT_EQ(l.rect, c.want) << c.w << "x" << c.h << " align " << c.align << ": got (" << l.rect.left << ", "
+                              << l.rect.top << ", " << l.rect.right << ", " << l.rect.bottom << ")";
+  }
+}
+
+TEST(CaptionLayout, RightToLeftIsSetNotAddedWhenTheFormatIsCarriedOver) {
+  // An unknown alignment keeps the last format; sixteen layouts must not carry it into other flags.
+  FakeHost host;
+  StyleButton b(host);
+  ASSERT_TRUE(b.load(PropertyBag{{"style", "0"}, {"captionalign", "7"}, {"brtltext", "-1"}}));
+  b.show();
+  for (int i = 0; i < 16; ++i) b.resized();
+  EXPECT_EQ(b.captionFormat(), 17u | 0x20000u) << std::hex << "got 0x" << b.captionFormat();
+  ASSERT_FALSE(host.textRenderer.drawn.empty());
+  EXPECT_EQ(host.textRenderer.drawn.back().flags, 17u | 0x20000u);
 }
 
 TEST(CaptionLayout, SideAlignmentUsesTheMarginOfThePreviousRepaint) {

@@ -5,6 +5,7 @@
 
 #include "controls/stylebutton/style_button.h"
 #include "unit/controls/stylebutton/fake_host.h"
+#include "unit/gfx/pixel_expect.h"
 
 namespace {
 
@@ -178,6 +179,22 @@ TEST(StateMachineWithoutTracking, MouseNeverClicksButSpaceDoes) {
   b.keyDown(32);
   b.keyUp(32);
   EXPECT_EQ(host.events, (Strings{"Click"}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SystemColourChange, TheFaceBehindTheOpenCornersFollowsIt) {
+  FakeHost host;
+  StyleButton b(host);
+  ASSERT_TRUE(b.load(PropertyBag{{"style", "10"}}));
+  b.show();
+  ASSERT_EQ(host.surface.at(0, 0), host.system[gfx::kColorBtnFace]) << "(0, 0) lies outside the skin's outline";
+  host.system[gfx::kColorBtnFace] = 0x336699;
+  b.hookSysColorChange();
+  EXPECT_EQ(testpix::hex(host.surface.at(0, 0)), testpix::hex(0x336699));
+  EXPECT_EQ(testpix::hex(host.surface.at(112, 32)), testpix::hex(0x336699)) << "the bottom-right open corner";
 }
 
 }  // namespace

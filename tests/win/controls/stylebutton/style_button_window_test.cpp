@@ -179,7 +179,7 @@ TEST_F(StyleButtonWindow, CreateButtonTakesTheCaptionFromTheButtonSpecAndLeavesO
   EXPECT_EQ(ButtonWindow::fromHwnd(arrow), nullptr);
   wchar_t cls[32] = {};
   ::GetClassNameW(arrow, cls, 32);
-  EXPECT_EQ(lstrcmpiW(cls, L"Button"), 0);
+  EXPECT_EQ(lstrcmpiW(cls, L"SheenButton"), 0) << "the other control's settings make the other control";
 }
 
 TEST_F(StyleButtonWindow, ButtonMadeUnderAHiddenParentPaintsWhenTheParentIsShown) {
