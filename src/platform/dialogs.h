@@ -6,7 +6,7 @@
 
 namespace platform {
 
-enum class MsgIcon { None, Information, Error };
+enum class MsgIcon { None, Information, Error, Exclamation };
 enum class MsgButtons { Ok, YesNo };
 enum class MsgResult { Ok, Yes, No };
 

@@ -1,6 +1,7 @@
 #pragma once
 // What a self-drawn control needs from its window and the container that holds it. The window
 // (or a test) implements it; each control adds what only it asks for.
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -48,10 +49,27 @@ class ControlHost {
   virtual void raise(Event event) = 0;
 };
 
+// The container's mouse events with their arguments: the handler gets them by reference and may
+// change them, as the container's own handlers may.
+enum class MouseEvent { MouseDown, MouseMove, MouseUp };
+struct MouseArgs {
+  std::int16_t button = 0;  // MouseButton bits
+  std::int16_t shift = 0;   // 1 Shift, 2 Ctrl, 4 Alt
+  float x = 0, y = 0;
+};
+
 // The container's mouse buttons, by the numbers it passes.
 enum MouseButton : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
 
 // The keys the controls react to, by their virtual-key numbers.
-enum Key : int { kKeyTab = 9, kKeySpace = 32, kKeyLeft = 37, kKeyUp = 38, kKeyRight = 39, kKeyDown = 40 };
+enum Key : int {
+  kKeyTab = 9,
+  kKeyEnter = 13,
+  kKeySpace = 32,
+  kKeyLeft = 37,
+  kKeyUp = 38,
+  kKeyRight = 39,
+  kKeyDown = 40
+};
 
 }  // namespace controls::common

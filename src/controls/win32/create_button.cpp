@@ -1,5 +1,6 @@
 #include "controls/win32/create_button.h"
 
+#include "controls/sheenbutton/win32/sheen_button_window.h"
 #include "controls/stylebutton/win32/style_button_window.h"
 #include "platform/win32/text_win32.h"
 
@@ -10,20 +11,26 @@ namespace {
 // A SheenButton stores its colour scheme every time; a StyleButton never has that key.
 bool isSheenButtonSettings(const common::PropertyBag& settings) { return settings.find("colorscheme").has_value(); }
 
-HWND createSystemButton(HWND parent, const ButtonSpec& button) {
-  return ::CreateWindowExW(0, L"BUTTON", button.caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                           button.x, button.y, button.width, button.height, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.id)), ::GetModuleHandleW(nullptr),
-                           nullptr);
+HWND createSheenButton(HWND parent, const ButtonSpec& button) {
+  sheenbutton::win32::ButtonArgs args;
+  args.window.parent = parent;
+  args.window.id = button.id;
+  args.window.x = button.x;
+  args.window.y = button.y;
+  args.window.width = button.width;
+  args.window.height = button.height;
+  args.settings = button.settings;
+  if (!args.settings.find("caption")) args.settings.write("caption", platform::win32::narrow(button.caption));
+  return sheenbutton::win32::SheenWindow::create(args);
 }
 
 }  // namespace
 
 // A button is a StyleButton loaded from the ButtonSpec's stored settings; its caption is used
 // when the settings carry none, so the window text is the caption either way. Settings of the
-// other control get the system's push button until that control draws itself.
+// other control make a SheenButton the same way.
 HWND createButton(HWND parent, const ButtonSpec& button) {
-  if (isSheenButtonSettings(button.settings)) return createSystemButton(parent, button);
+  if (isSheenButtonSettings(button.settings)) return createSheenButton(parent, button);
   stylebutton::win32::ButtonArgs args;
   args.window.parent = parent;
   args.window.id = button.id;

@@ -8,6 +8,7 @@ UINT DialogsWin32::flagsFor(const platform::Message& message) {
   UINT flags = message.buttons == platform::MsgButtons::YesNo ? MB_YESNO : MB_OK;
   if (message.icon == platform::MsgIcon::Information) flags |= MB_ICONINFORMATION;
   if (message.icon == platform::MsgIcon::Error) flags |= MB_ICONERROR;
+  if (message.icon == platform::MsgIcon::Exclamation) flags |= MB_ICONEXCLAMATION;
   return flags;
 }
 

@@ -112,6 +112,10 @@ bool ControlWindowBase::makeFont(const FontSpec& font) {
   return true;
 }
 
+void ControlWindowBase::removeRegion() {
+  if (hwnd()) ::SetWindowRgn(hwnd(), nullptr, TRUE);
+}
+
 void ControlWindowBase::applyRegion(const gfx::Region& region) {
   platform::win32::UniqueRegion shape = gfx::win32::toRegion(region);
   if (shape && ::SetWindowRgn(hwnd(), shape.get(), TRUE)) shape.release();  // the window owns it now
@@ -198,7 +202,8 @@ bool ControlWindowBase::commonMessage(UINT message, WPARAM wparam, LPARAM lparam
       return true;
     case WM_GETFONT: result = reinterpret_cast<LRESULT>(font_.get()); return true;
     case WM_SETCURSOR:
-      if (LPCWSTR cursor = cursorFor(pointer_); cursor && LOWORD(lparam) == HTCLIENT) {
+      if (LPCWSTR cursor = pointer_ == 99 ? customPointer_ : cursorFor(pointer_);
+          cursor && LOWORD(lparam) == HTCLIENT) {
         ::SetCursor(::LoadCursorW(nullptr, cursor));
         result = TRUE;
         return true;

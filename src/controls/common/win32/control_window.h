@@ -39,9 +39,12 @@ class ControlWindowBase : public platform::win32::Window {
   void resizeClient(int w, int h);
   void setEnabledFlag(bool enabled);
   void setPointer(int pointer) { pointer_ = pointer; }
+  // What the custom pointer (code 99) shows; without one it keeps the class arrow.
+  void setCustomPointer(LPCWSTR cursor) { customPointer_ = cursor; }
   bool makeFont(const FontSpec& font);
   const FontSpec& fontSpec() const { return fontSpec_; }
   void applyRegion(const gfx::Region& region);
+  void removeRegion();
   gfx::Surface* beginSurface(int w, int h);
   void showSurface();
   gfx::TextRenderer& textRenderer();
@@ -69,6 +72,7 @@ class ControlWindowBase : public platform::win32::Window {
   bool owned_ = false;
   bool syncingText_ = false;
   int pointer_ = 0;
+  LPCWSTR customPointer_ = nullptr;
   FontSpec fontSpec_;
   platform::win32::UniqueFont font_;
   gfx::win32::DibSurface dib_;

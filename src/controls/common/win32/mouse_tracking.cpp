@@ -17,6 +17,7 @@ bool LeaveTracking::find() {
     if (FARPROC proc = ::GetProcAddress(module ? module : loaded, c.name)) {
       // A module loaded here stays loaded: the function is called for as long as the control lives.
       track_ = reinterpret_cast<TrackFunction>(reinterpret_cast<void (*)()>(proc));
+      fromUser32_ = c.module[0] == L'u';
       return true;
     }
     if (loaded) ::FreeLibrary(loaded);

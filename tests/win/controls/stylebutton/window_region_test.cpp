@@ -8,6 +8,8 @@
 #include <utility>
 
 #include "controls/stylebutton/renderer.h"
+#include "controls/win32/create_button.h"
+#include "gfx/win32/dib_surface.h"
 #include "gfx/region.h"
 #include "platform/win32/handles.h"
 
@@ -42,9 +44,31 @@ TEST(GdiMatch, PolygonRegionsOfTheCutCornerStyles) {
     platform::win32::UniqueRegion a(::CreatePolygonRgn(one, 8, ALTERNATE)), b(::CreatePolygonRgn(two, 8, ALTERNATE));
     EXPECT_EQ(firstDifference(controls::stylebutton::windowRegion(7, w, h), a.get(), w, h), "")
         << "style 7, " << w << "x" << h;
+    EXPECT_EQ(firstDifference(controls::stylebutton::windowRegion(5, w, h), a.get(), w, h), "")
+        << "style 5, " << w << "x" << h;
+    EXPECT_EQ(firstDifference(controls::stylebutton::windowRegion(8, w, h), b.get(), w, h), "")
+        << "style 8, " << w << "x" << h;
     EXPECT_EQ(firstDifference(controls::stylebutton::windowRegion(9, w, h), b.get(), w, h), "")
         << "style 9, " << w << "x" << h;
   }
+}
+
+TEST(GdiMatch, AStyle5ButtonWindowHasTheCutPolygonAsItsShape) {
+  // The shape a real window was given by the resize step, read back from the window.
+  HWND parent = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 200, 80, nullptr, nullptr,
+                                  ::GetModuleHandleW(nullptr), nullptr);
+  ASSERT_TRUE(parent);
+  controls::win32::ButtonSpec desc{5, L"Five", 10, 10, 97, 33, {{"style", "5"}}};
+  HWND button = controls::win32::createButton(parent, desc);
+  ASSERT_TRUE(button);
+  const int w = 97, h = 33;
+  const POINT one[] = {{0, 1}, {1, 0}, {w - 1, 0}, {w, 1}, {w, h - 2}, {w - 2, h}, {2, h}, {0, h - 2}};
+  platform::win32::UniqueRegion gdi(::CreatePolygonRgn(one, 8, ALTERNATE));
+  platform::win32::UniqueRegion shape(::CreateRectRgn(0, 0, 0, 0));
+  ASSERT_NE(::GetWindowRgn(button, shape.get()), ERROR);
+  EXPECT_TRUE(::EqualRgn(shape.get(), gdi.get())) << "the window's shape is GDI's polygon";
+  EXPECT_EQ(firstDifference(gfx::win32::fromRegion(shape.get()), gdi.get(), w, h), "");
+  ::DestroyWindow(parent);
 }
 
 TEST(GdiMatch, RectangleRegion) {
