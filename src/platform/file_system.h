@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "core/text.h"
+
 namespace platform {
 
 // A directory handle as a number, the way it is recorded in the folder table.
@@ -43,6 +45,14 @@ class FileSystem {
   // Writes to a temporary file beside the target and moves it over the target in one step,
   // so the target is never left half-written.
   virtual bool replaceFile(const std::string& path, const std::string& bytes) = 0;
+  // Creates a file that does not exist yet and writes it directly; fails when it exists.
+  virtual bool createFile(const std::string& path, const std::string& bytes) {
+    return !exists(path) && replaceFile(path, bytes);
+  }
+
+  // A path as the file system compares names: paths that differ only in letter case give the
+  // same key, so one folder listed twice under such paths is one folder.
+  virtual std::string nameKey(const std::string& path) { return core::asciiLower(path); }
 
   // The Windows system directory (where accum.lsb and lock.ico live), without a trailing slash.
   virtual std::string systemDirectory() = 0;

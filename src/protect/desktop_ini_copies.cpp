@@ -32,14 +32,15 @@ std::string encode(const std::string& folder, std::uint32_t attributes, const st
   return std::string(kMagic) + "\n" + std::to_string(attributes) + "\n" + folder + "\n" + bytes;
 }
 
-std::optional<Copy> decode(const std::string& stored, const std::string& folder) {
+// folderKey: the folder's path as the file system compares names.
+std::optional<Copy> decode(platform::FileSystem& fs, const std::string& stored, const std::string& folderKey) {
   const std::size_t a = stored.find('\n');
   if (a == std::string::npos || stored.compare(0, a, kMagic) != 0) return std::nullopt;
   const std::size_t b = stored.find('\n', a + 1);
   if (b == std::string::npos) return std::nullopt;
   const std::size_t c = stored.find('\n', b + 1);
-  // Two paths may share a name; the stored path must be this folder's, exactly.
-  if (c == std::string::npos || stored.compare(b + 1, c - b - 1, folder) != 0) return std::nullopt;
+  // Two paths may share a file name; the stored path must name this folder.
+  if (c == std::string::npos || fs.nameKey(stored.substr(b + 1, c - b - 1)) != folderKey) return std::nullopt;
   std::uint32_t attributes = 0;
   for (std::size_t i = a + 1; i < b; ++i) {
     if (stored[i] < '0' || stored[i] > '9') return std::nullopt;
@@ -66,11 +67,13 @@ std::string DesktopIniCopies::folderOfCopies() const {
   return *root_ + "\\Quillmar Folder Vardel\\Desktop.ini copies";
 }
 
-std::string DesktopIniCopies::copyPath(const std::string& folder) const {
+std::string DesktopIniCopies::copyPath(const std::string& folder) const { return copyNamed(fs_.nameKey(folder)); }
+
+std::string DesktopIniCopies::copyNamed(const std::string& text) const {
   const std::string dir = folderOfCopies();
   if (dir.empty()) return {};
   char name[17];
-  std::snprintf(name, sizeof name, "%016llx", static_cast<unsigned long long>(fnv1a(folder)));
+  std::snprintf(name, sizeof name, "%016llx", static_cast<unsigned long long>(fnv1a(text)));
   return dir + "\\" + name + ".ini";
 }
 
@@ -89,11 +92,18 @@ void DesktopIniCopies::keep(const std::string& folder, const std::string& lockIc
 
 void DesktopIniCopies::restore(const std::string& folder, const std::string& lockIconValue, bool markedNow) {
   const std::string ini = iniOf(folder);
-  const std::string copyFile = copyPath(folder);
+  const std::string key = fs_.nameKey(folder);
+  std::string copyFile = copyNamed(key);
   if (!copyFile.empty() && !anyKept_) anyKept_ = fs_.exists(folderOfCopies());
   if (!copyFile.empty() && *anyKept_) {
-    if (const auto stored = fs_.readFile(copyFile)) {
-      if (const auto copy = decode(*stored, folder)) {
+    auto stored = fs_.readFile(copyFile);
+    if (!stored) {
+      // A copy kept by an earlier version is named by the path exactly as it was listed.
+      copyFile = copyNamed(folder);
+      stored = fs_.readFile(copyFile);
+    }
+    if (stored) {
+      if (const auto copy = decode(fs_, *stored, key)) {
         // Attributes such as read-only or system would block the replacement.
         if (fs_.attributes(ini)) fs_.setAttributes(ini, platform::attr::kArchive);
         if (fs_.replaceFile(ini, copy->bytes)) {

@@ -1,7 +1,7 @@
 #pragma once
 // Keeps a folder's own Desktop.ini while the folder carries the lock mark, so unlocking gives the
 // folder its file back byte for byte, with its attributes, also after a restart. The copies live
-// outside the folder (a copy inside would show in the folder), one file per folder path.
+// outside the folder (a copy inside would show in the folder), one file per folder.
 #include <optional>
 #include <string>
 
@@ -27,11 +27,13 @@ class DesktopIniCopies {
   // Forgets whether any copy is kept; the next look asks the file system again.
   void refresh() { anyKept_.reset(); }
 
-  // Where the copy for a folder is kept; empty when the platform gives no place for it.
+  // Where the copy for a folder is kept; empty when the platform gives no place for it. Paths that
+  // name the same folder in another letter case share it.
   std::string copyPath(const std::string& folder) const;
 
  private:
   std::string folderOfCopies() const;
+  std::string copyNamed(const std::string& text) const;
 
   platform::FileSystem& fs_;
   mutable std::optional<std::string> root_;  // asked of the platform once

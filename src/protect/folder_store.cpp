@@ -11,7 +11,7 @@ const std::string& checkedId(const std::string& id) {
   return id;
 }
 
-std::vector<HandleRow> pathsAndHandles(core::Database db, const std::string& statement) {
+std::vector<HandleRow> pathsAndHandles(core::Database& db, const std::string& statement) {
   std::vector<HandleRow> out;
   for (auto& row : db.query(statement)) {
     out.push_back({row.at(0).value_or(std::string()), std::move(row.at(1))});
@@ -41,6 +41,7 @@ bool isDecimalId(const std::string& id) {
 std::string databasePathIn(const std::string& systemDirectory) { return systemDirectory + "\\accum.lsb"; }
 
 SqliteFolderStore::~SqliteFolderStore() {
+  pass_.reset();
   if (!logKeeper_) return;
   // At rest the file goes back to a rollback journal: a reader that may not create files beside
   // it (a user without rights in the system directory) can read that, but not a log it would have
@@ -85,42 +86,62 @@ core::Database SqliteFolderStore::connect() {
   return db;
 }
 
-std::vector<FolderRow> SqliteFolderStore::loadList() {
-  auto db = connect();
-  std::vector<FolderRow> out;
-  for (auto& row : db.query(sql::kLoadList)) {
-    out.push_back(
-        {row.at(0).value_or(std::string()), row.at(1).value_or(std::string()), row.at(2).value_or(std::string())});
+void SqliteFolderStore::beginPass() { ++passDepth_; }
+
+void SqliteFolderStore::endPass() {
+  if (passDepth_ > 0 && --passDepth_ == 0) pass_.reset();
+}
+
+template <typename Use>
+auto SqliteFolderStore::withConnection(Use&& use) {
+  if (passDepth_ == 0) {
+    auto db = connect();
+    return use(db);
   }
-  return out;
+  if (!pass_) pass_.emplace(connect());
+  return use(*pass_);
+}
+
+std::vector<FolderRow> SqliteFolderStore::loadList() {
+  return withConnection([](core::Database& db) {
+    std::vector<FolderRow> out;
+    for (auto& row : db.query(sql::kLoadList)) {
+      out.push_back(
+          {row.at(0).value_or(std::string()), row.at(1).value_or(std::string()), row.at(2).value_or(std::string())});
+    }
+    return out;
+  });
 }
 
 void SqliteFolderStore::addFolder(const std::string& foldername, const std::string& path) {
-  auto db = connect();
-  // The list's statement is compiled first so a table without its columns fails the same way
-  // as the list does.
-  db.prepare(sql::kLoadList);
-  auto insert = db.prepare(sql::kAddFolder);
-  insert.bindText(1, foldername);
-  insert.bindText(2, path);
-  insert.step();
+  withConnection([&](core::Database& db) {
+    // The list's statement is compiled first so a table without its columns fails the same way
+    // as the list does.
+    db.prepare(sql::kLoadList);
+    auto insert = db.prepare(sql::kAddFolder);
+    insert.bindText(1, foldername);
+    insert.bindText(2, path);
+    insert.step();
+  });
 }
 
 void SqliteFolderStore::recordHandle(const std::string& id, platform::HandleValue handle) {
   const std::string statement = sql::recordHandle(id, handle);
-  connect().execute(statement);
+  withConnection([&](core::Database& db) { db.execute(statement); });
 }
 
 std::vector<HandleRow> SqliteFolderStore::folderLookup(const std::string& id) {
   const std::string statement = sql::folderLookup(id);
-  return pathsAndHandles(connect(), statement);
+  return withConnection([&](core::Database& db) { return pathsAndHandles(db, statement); });
 }
 
 void SqliteFolderStore::deleteFolder(const std::string& id) {
   const std::string statement = sql::deleteFolder(id);
-  connect().execute(statement);
+  withConnection([&](core::Database& db) { db.execute(statement); });
 }
 
-std::vector<HandleRow> SqliteFolderStore::readAllHandles() { return pathsAndHandles(connect(), sql::kReadAllHandles); }
+std::vector<HandleRow> SqliteFolderStore::readAllHandles() {
+  return withConnection([](core::Database& db) { return pathsAndHandles(db, sql::kReadAllHandles); });
+}
 
 }  // namespace protect

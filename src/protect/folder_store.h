@@ -1,7 +1,8 @@
 #pragma once
 // The folder table tab1 of accum.lsb: the six operations the main window and the lock engine use.
-// Every operation opens its own connection and closes it when it is done; every failure is a
-// core::StoreError with SQLite's number and description.
+// An operation opens its own connection and closes it when it is done, unless a pass is open: then
+// every operation of the pass shares one connection. Each statement commits as it completes either
+// way. Every failure is a core::StoreError with SQLite's number and description.
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,6 +32,22 @@ class FolderStore {
   virtual std::vector<HandleRow> folderLookup(const std::string& id) = 0;
   virtual void deleteFolder(const std::string& id) = 0;
   virtual std::vector<HandleRow> readAllHandles() = 0;
+
+  // A pass (lock all, unlock all) keeps one connection for all its operations: a connection per
+  // folder costs more than the folder's own file work and leaves folders open longer at log-on.
+  virtual void beginPass() {}
+  virtual void endPass() {}
+};
+
+class StorePass {
+ public:
+  explicit StorePass(FolderStore& store) : store_(store) { store_.beginPass(); }
+  ~StorePass() { store_.endPass(); }
+  StorePass(const StorePass&) = delete;
+  StorePass& operator=(const StorePass&) = delete;
+
+ private:
+  FolderStore& store_;
 };
 
 // The statement texts. An ID goes into them as a number literal, so it must be decimal text.
@@ -62,12 +79,19 @@ class SqliteFolderStore final : public FolderStore {
   std::vector<HandleRow> folderLookup(const std::string& id) override;
   void deleteFolder(const std::string& id) override;
   std::vector<HandleRow> readAllHandles() override;
+  void beginPass() override;
+  void endPass() override;
 
   const std::string& path() const { return path_; }
 
  private:
+  // Runs use(db) on the pass's connection, or on a fresh one that closes when use returns.
+  template <typename Use>
+  auto withConnection(Use&& use);
   core::Database connect();
   std::string path_;
+  int passDepth_ = 0;
+  std::optional<core::Database> pass_;  // opened by the pass's first operation
   std::optional<core::Database> logKeeper_;  // opened by the first operation, kept to the end
 };
 

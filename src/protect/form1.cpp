@@ -27,6 +27,10 @@ void Form1::inform(const std::string& text, MsgIcon icon) {
 void Form1::applyButtons(ButtonStates states) {
   lockEnabled_ = states.lockEnabled;
   unlockEnabled_ = states.unlockEnabled;
+  if (!loaded_) {
+    earlyButtons_ = states;
+    return;
+  }
   p_.view.setLockEnabled(lockEnabled_);
   p_.view.setUnlockEnabled(unlockEnabled_);
 }
@@ -49,23 +53,42 @@ void Form1::Form_Load() {
     p_.view.listSetColumnWidth(1, 5000);
     p_.view.listSetColumnWidth(2, 100);
   });
-  applyButtons({true, true});
+  loaded_ = true;
+  applyButtons(earlyButtons_.value_or(ButtonStates{true, true}));
+  if (unshown_) {
+    p_.view.listClear();
+    for (const FolderRow& row : *unshown_) p_.view.listAdd({row.foldername, row.path, row.id});
+    unshown_.reset();
+  }
 }
 
 void Form1::lview_reload() {
+  auto rows = p_.store.loadList();
+  if (!loaded_) {
+    unshown_ = std::move(rows);
+    return;
+  }
   p_.view.listClear();
-  for (const FolderRow& row : p_.store.loadList()) p_.view.listAdd({row.foldername, row.path, row.id});
+  for (const FolderRow& row : rows) p_.view.listAdd({row.foldername, row.path, row.id});
 }
 
-void Form1::cmdlock_Click() {
+std::vector<ListRow> Form1::listedRows() {
   std::vector<ListRow> rows;
+  if (!loaded_) {
+    if (unshown_) {
+      for (const FolderRow& row : *unshown_) rows.push_back({row.id, row.path});
+    }
+    return rows;
+  }
   const int count = p_.view.listCount();
   for (int i = 0; i < count; ++i) {
     Form1Row row = p_.view.listRow(i);
     rows.push_back({std::move(row.id), std::move(row.path)});
   }
-  applyButtons(p_.engine.lockAll(rows));
+  return rows;
 }
+
+void Form1::cmdlock_Click() { applyButtons(p_.engine.lockAll(listedRows())); }
 
 void Form1::cmdunlock_Click() { applyButtons(p_.engine.unlockAll()); }
 
@@ -156,7 +179,7 @@ void Form1::Dir2_DblClick(int index) {
     const auto& items = dir2_.items();
     if (index < 0 || index >= static_cast<int>(items.size())) return;
     const std::string target = items[static_cast<std::size_t>(index)].path;
-    if (dir2_.setPath(target, p_.dirs)) p_.view.showDirectories();
+    if (dir2_.open(target, p_.dirs)) p_.view.showDirectories();
   });
 }
 

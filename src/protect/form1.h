@@ -2,6 +2,7 @@
 // The main window's fields and commands: browse drives and folders, keep the folder list,
 // lock and unlock. Its Win32 view (win32/form1_window.h) creates the controls and forwards
 // their events to the handlers here.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -80,7 +81,9 @@ class Form1 {
   explicit Form1(Ports ports) : p_(ports) {}
 
   void Form_Load();
-  // Rebuilds the list from the store. A store failure travels on to the caller.
+  // Rebuilds the list from the store. A store failure travels on to the caller. Before the
+  // window is loaded the rows wait, and lock all works on them: start-up locks the folders first
+  // and makes the window after, since the folders are open to anyone until they are locked.
   void lview_reload();
   void cmdlock_Click();
   void cmdunlock_Click();
@@ -112,7 +115,12 @@ class Form1 {
   void applyButtons(ButtonStates states);
   void inform(const std::string& text, platform::MsgIcon icon);
 
+  std::vector<ListRow> listedRows();
+
   Ports p_;
+  bool loaded_ = false;
+  std::optional<std::vector<FolderRow>> unshown_;  // read before the window was loaded
+  std::optional<ButtonStates> earlyButtons_;       // set before the window was loaded
   DriveList drive1_;
   DirList dir2_;
   bool lockEnabled_ = true;

@@ -55,7 +55,18 @@ bool DirList::setPath(const std::string& path, DirSource& source) {
   if (target.empty()) return false;
   auto children = source.subfolders(target);
   if (!children) return false;
+  show(target, std::move(*children));
+  return true;
+}
 
+bool DirList::open(const std::string& path, DirSource& source) {
+  const std::string target = normalize(path);
+  if (target.empty()) return false;
+  show(target, source.subfolders(target).value_or(std::vector<std::string>{}));
+  return true;
+}
+
+void DirList::show(const std::string& target, std::vector<std::string> children) {
   std::vector<DirItem> items;
   const std::string root = target.substr(0, 3);
   items.push_back({root, root, 0, true});
@@ -69,18 +80,17 @@ bool DirList::setPath(const std::string& path, DirSource& source) {
     items.push_back({walked, name, ++level, true});
     start = end + 1;
   }
-  std::sort(children->begin(), children->end(), [](const std::string& a, const std::string& b) {
+  std::sort(children.begin(), children.end(), [](const std::string& a, const std::string& b) {
     const std::string la = core::asciiLower(a);
     const std::string lb = core::asciiLower(b);
     return la != lb ? la < lb : a < b;
   });
   const std::string prefix = target.size() > 3 ? target + "\\" : target;
-  for (const std::string& name : *children) items.push_back({prefix + name, name, level + 1, false});
+  for (const std::string& name : children) items.push_back({prefix + name, name, level + 1, false});
 
   path_ = target;
   items_ = std::move(items);
   current_ = level;
-  return true;
 }
 
 }  // namespace protect

@@ -57,6 +57,10 @@ class DirList {
   // Moves the list to the folder. When it cannot be read the list keeps its path and items
   // and the answer is false.
   bool setPath(const std::string& path, DirSource& source);
+  // Opens the folder the user double-clicked: it becomes the path even when its subfolders
+  // cannot be read (shown opened, with nothing below it), so what Add takes is always what the
+  // user picked. False only for a path on no drive.
+  bool open(const std::string& path, DirSource& source);
   // The last opened folder: "c:\" for a root, no trailing backslash below it.
   const std::string& path() const { return path_; }
   const std::vector<DirItem>& items() const { return items_; }
@@ -67,6 +71,8 @@ class DirList {
   static std::string normalize(const std::string& path);
 
  private:
+  void show(const std::string& target, std::vector<std::string> children);
+
   std::string path_;
   std::vector<DirItem> items_;
   int current_ = -1;

@@ -88,16 +88,27 @@ std::string editText(const std::string& content, const std::string& section, con
 
 void WriteINIKey(platform::FileSystem& fs, const std::string& file, const std::string& section, const std::string& key,
                  const std::string& value) {
-  std::string content;
-  if (fs.attributes(file)) {
-    // Read-only, hidden or system would block the replacement below.
-    if (!fs.setAttributes(file, platform::attr::kArchive)) throw IniError("cannot set the attributes of " + file);
-    auto bytes = fs.readFile(file);
-    if (!bytes) throw IniError("cannot read " + file);
-    content = std::move(*bytes);
+  WriteINIKeys(fs, file, section, {{key, value}});
+}
+
+void WriteINIKeys(platform::FileSystem& fs, const std::string& file, const std::string& section,
+                  std::initializer_list<KeyValue> keys) {
+  const auto edited = [&](std::string content) {
+    for (const KeyValue& kv : keys) content = editText(content, section, kv.key, kv.value);
+    return content;
+  };
+  if (!fs.attributes(file)) {
+    // Nothing to lose if this is cut short, so no temporary file. One that appeared meanwhile is
+    // edited below like any other.
+    if (fs.createFile(file, edited({}))) return;
+    if (!fs.attributes(file)) throw IniError("cannot create " + file);
   }
+  // Read-only, hidden or system would block the replacement below.
+  if (!fs.setAttributes(file, platform::attr::kArchive)) throw IniError("cannot set the attributes of " + file);
+  auto bytes = fs.readFile(file);
+  if (!bytes) throw IniError("cannot read " + file);
   // Written beside the file and moved over it in one step: never truncated, never half-written.
-  if (!fs.replaceFile(file, editText(content, section, key, value))) throw IniError("cannot write " + file);
+  if (!fs.replaceFile(file, edited(std::move(*bytes)))) throw IniError("cannot write " + file);
 }
 
 }  // namespace protect::INIwrite

@@ -32,6 +32,7 @@ LockEngine::~LockEngine() {
 }
 
 ButtonStates LockEngine::lockAll(const std::vector<ListRow>& rows) {
+  StorePass pass(store_);
   copies_.refresh();
   std::vector<std::string> changed;
   // Asked at the first held folder; the answer cannot change while the list is walked.
@@ -56,16 +57,16 @@ void LockEngine::lockOne(const ListRow& row, std::optional<bool>& admin) {
   skipOnFailure([&] { copies_.keep(row.path, lockIconValue()); });
   bool written = false;
   skipOnFailure([&] {
-    protect::INIwrite::WriteINIKey(fs_, ini, kSection, "IconFile", lockIconValue());
+    protect::INIwrite::WriteINIKeys(fs_, ini, kSection, {{"IconFile", lockIconValue()}, {"IconIndex", "0"}});
     written = true;
   });
-  skipOnFailure([&] { protect::INIwrite::WriteINIKey(fs_, ini, kSection, "IconIndex", "0"); });
-  if (written) marked_.insert(row.path);
+  if (written) marked_.insert(fs_.nameKey(row.path));
   fs_.setAttributes(row.path, platform::attr::kSystem);
 }
 
 ButtonStates LockEngine::unlockAll() {
   if (std::string dir = fs_.systemDirectory(); !dir.empty()) systemDirectory_ = std::move(dir);
+  StorePass pass(store_);
   std::vector<HandleRow> rows;
   skipOnFailure([&] { rows = store_.readAllHandles(); });
   copies_.refresh();
@@ -101,14 +102,15 @@ void LockEngine::notifyChanged(const std::vector<std::string>& folders) {
 void LockEngine::releaseOne(const std::string& path, const core::Field& handle, const std::string& id) {
   // Only a value this process took for this folder is closed; a value from an earlier run, or
   // one already closed, may now belong to something else of ours.
+  const std::string key = fs_.nameKey(path);
   if (const auto value = handleNumber(handle)) {
     const auto it = held_.find(*value);
-    if (it != held_.end() && it->second.path == path && (id.empty() || it->second.id == id)) {
+    if (it != held_.end() && fs_.nameKey(it->second.path) == key && (id.empty() || it->second.id == id)) {
       fs_.closeHandle(it->first);
       held_.erase(it);
     }
   }
-  const bool markedNow = marked_.erase(path) > 0;
+  const bool markedNow = marked_.erase(key) > 0;
   skipOnFailure([&] { copies_.restore(path, lockIconValue(), markedNow); });
 }
 

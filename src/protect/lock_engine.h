@@ -71,7 +71,9 @@ class LockEngine {
   std::string systemDirectory_;
   DesktopIniCopies copies_;
   std::map<platform::HandleValue, Held> held_;
-  std::set<std::string> marked_;  // folders this process wrote the mark into, until released
+  // Folders this process wrote the mark into, until released, by name key: two rows may name one
+  // folder in different letter cases.
+  std::set<std::string> marked_;
 };
 
 // From this many changed folders in one directory on, the directory gets one notice instead of

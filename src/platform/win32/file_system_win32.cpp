@@ -98,6 +98,35 @@ bool FileSystemWin32::replaceFile(const std::string& path, const std::string& by
   return true;
 }
 
+bool FileSystemWin32::createFile(const std::string& path, const std::string& bytes) {
+  const std::wstring target = extendedPath(path);
+  UniqueFile file(
+      ::CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_ARCHIVE, nullptr));
+  if (!file) return false;
+  DWORD written = 0;
+  if (::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+      written == bytes.size()) {
+    return true;
+  }
+  file.reset();
+  ::DeleteFileW(target.c_str());
+  return false;
+}
+
+std::string FileSystemWin32::nameKey(const std::string& path) {
+  // NTFS compares names through its table of upper-case letters, which the invariant upper-case
+  // mapping follows; the user's language must not matter (the dotted and dotless i).
+  std::wstring wide = widen(path);
+  if (wide.empty()) return {};
+  const int n = ::LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, wide.data(), static_cast<int>(wide.size()),
+                                nullptr, 0, nullptr, nullptr, 0);
+  if (n <= 0) return core::asciiLower(path);
+  std::wstring upper(static_cast<std::size_t>(n), L'\0');
+  ::LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, wide.data(), static_cast<int>(wide.size()), upper.data(), n,
+                  nullptr, nullptr, 0);
+  return narrow(upper);
+}
+
 std::string FileSystemWin32::systemDirectory() {
   wchar_t buffer[MAX_PATH + 1] = {};
   const UINT n = ::GetSystemDirectoryW(buffer, MAX_PATH + 1);

@@ -20,6 +20,8 @@ class FileSystemWin32 final : public platform::FileSystem {
   bool removeDirectory(const std::string& path) override;
   std::optional<std::string> readFile(const std::string& path) override;
   bool replaceFile(const std::string& path, const std::string& bytes) override;
+  bool createFile(const std::string& path, const std::string& bytes) override;
+  std::string nameKey(const std::string& path) override;
   std::string systemDirectory() override;
   std::string commonDataDirectory() override;
 };

@@ -29,6 +29,19 @@ constexpr int kDirIndent = 12;
 // Its controls never paint over each other, whatever order they repaint in.
 constexpr DWORD kOwnArea = WS_CLIPSIBLINGS;
 
+// The hourglass while lock all or unlock all walks every folder and its contents; the pointer
+// the user had comes back when the pass is done.
+class WaitCursor {
+ public:
+  WaitCursor() : previous_(::SetCursor(::LoadCursorW(nullptr, IDC_WAIT))) {}
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+  ~WaitCursor() { ::SetCursor(previous_); }
+
+ private:
+  HCURSOR previous_;  // a shared system cursor: nothing to destroy
+};
+
 // In tab order: the order of creation is the order Tab walks. The lists and the add and remove
 // buttons are the window's own kinds.
 const std::vector<Child> kLayout = {
@@ -123,9 +136,11 @@ const wchar_t* titleFace() {
 }
 
 // The add and remove buttons: icon-only, their colours as they are stored.
-controls::common::PropertyBag sheenButtonSettings() {
+// The add and remove buttons: icon-only, 49 x 41, our 32 x 32 arrow as the picture.
+controls::common::PropertyBag sheenButtonSettings(int iconId) {
   return {{"style", "7"},
           {"caption", ""},
+          {"picture", "res:" + std::to_string(iconId)},
           {"colorbuttonup", "0x00E99950"},
           {"colorbuttondown", "0x00E99950"},
           {"colorbuttonhover", "0x00FFC090"},
@@ -183,10 +198,6 @@ HWND Form1Window::create() {
       ::LoadImageW(instance, MAKEINTRESOURCEW(IDB_FORM1_SMALL_ICONS), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   smallIcons_.reset(::ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 40, 0));
   if (smallIcons_ && smallIconStrip_) ::ImageList_AddMasked(smallIcons_.get(), smallIconStrip_.get(), RGB(255, 0, 255));
-  arrowDown_.reset(
-      static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_FORM1_ARROW_DOWN), IMAGE_ICON, 16, 16, 0)));
-  arrowUp_.reset(
-      static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_FORM1_ARROW_UP), IMAGE_ICON, 16, 16, 0)));
   titleFace_ = titleFace();
   listFont_ = makeFont(L"Arial", 8.25, false, false, FF_SWISS);
 
@@ -237,13 +248,9 @@ HWND Form1Window::createChild(const Child& c) {
     case SheenButton1:
     case SheenButton2: {
       const bool add = c.id == SheenButton1;
-      child = controls::win32::createButton(hwnd(), {c.id, c.text, c.x, c.y, c.width, c.height, sheenButtonSettings()});
-      // Until the add and remove buttons draw themselves, a system push button shows the icon.
-      HICON icon = add ? arrowDown_.get() : arrowUp_.get();
-      if (isSystemButton(child) && icon) {
-        ::SetWindowLongPtrW(child, GWL_STYLE, ::GetWindowLongPtrW(child, GWL_STYLE) | BS_ICON);
-        ::SendMessageW(child, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
-      }
+      child = controls::win32::createButton(
+          hwnd(), {c.id, c.text, c.x, c.y, c.width, c.height,
+                   sheenButtonSettings(add ? IDI_FORM1_ARROW_DOWN : IDI_FORM1_ARROW_UP)});
       if (!tooltip_.hwnd()) tooltip_.create(hwnd(), TTS_ALWAYSTIP);
       tooltip_.addWindowTool(child, add ? L"Add folders to the list below." : L"Remove selected items from list below");
       return child;
@@ -308,7 +315,12 @@ void Form1Window::registerCommands() {
       {StyleButton4, &protect::Form1::StyleButton4_Click}, {StyleButton5, &protect::Form1::StyleButton5_Click},
   };
   for (const auto& [id, handler] : clicks) {
-    onClick(id, [this, handler = handler] { guarded([&] { (form_.*handler)(); }); });
+    const bool slow = id == cmdlock || id == cmdunlock;
+    onClick(id, [this, handler = handler, slow] {
+      if (!slow) return guarded([&] { (form_.*handler)(); });
+      WaitCursor wait;
+      guarded([&] { (form_.*handler)(); });
+    });
   }
 }
 

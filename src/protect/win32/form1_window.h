@@ -90,8 +90,6 @@ class Form1Window final : public platform::win32::FormWindow, private protect::F
   protect::Form1 form_;
   platform::win32::UniqueBitmap smallIconStrip_;
   platform::win32::UniqueImageList smallIcons_;
-  platform::win32::UniqueIcon arrowDown_;
-  platform::win32::UniqueIcon arrowUp_;
   platform::win32::UniqueIcon windowIcon_;
   const wchar_t* titleFace_ = L"";
   std::vector<platform::win32::UniqueFont> fonts_;  // one for each label, fitted to its caption

@@ -124,6 +124,12 @@ class FakeFileSystem : public platform::FileSystem {
     files[key(path)] = {bytes, platform::attr::kArchive};
     return true;
   }
+  bool createFile(const std::string& path, const std::string& bytes) override {
+    calls.push_back("create " + path);
+    if (!dirs.count(key(parentOf(path))) || files.count(key(path)) || unwritable.count(key(path))) return false;
+    files[key(path)] = {bytes, platform::attr::kArchive};
+    return true;
+  }
   std::string systemDirectory() override { return systemDir; }
   std::string commonDataDirectory() override { return commonData; }
 

@@ -172,3 +172,29 @@ TEST(FolderStore, WriteAheadLogWhileInUseRollbackJournalAtRest) {
 }
 
 }  // namespace
+
+namespace {
+
+// A pass keeps its connection: with the file moved away a fresh connection cannot open it, the
+// pass's still reads; every statement of the pass is committed as it completes.
+TEST(FolderStore, APassSharesOneConnectionAndCommitsEachStatement) {
+  protecttest::StoreFile file;
+  SqliteFolderStore store(file.path());
+  store.addFolder("A", "C:\\A");
+  store.addFolder("B", "C:\\B");
+  const std::string moved = file.path() + ".moved";
+  {
+    protect::StorePass pass(store);
+    store.recordHandle("1", 11);
+    EXPECT_EQ(file.pathsAndHandles(), (std::vector<std::string>{"C:\\A|11", "C:\\B|NULL"}));
+    store.recordHandle("2", 22);
+    EXPECT_EQ(file.pathsAndHandles(), (std::vector<std::string>{"C:\\A|11", "C:\\B|22"}));
+    std::filesystem::rename(file.path(), moved);
+    EXPECT_EQ(store.readAllHandles().size(), 2u);
+  }
+  EXPECT_THROW(store.readAllHandles(), core::StoreError);
+  std::filesystem::rename(moved, file.path());
+  EXPECT_EQ(store.readAllHandles().size(), 2u);
+}
+
+}  // namespace

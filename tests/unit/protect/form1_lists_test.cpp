@@ -60,6 +60,25 @@ TEST_F(DirListTest, AnUnreadableFolderLeavesTheListWhereItWas) {
   EXPECT_EQ(list.items(), before);
 }
 
+// A double-click moves the list even to a folder it cannot read: the user picked that folder.
+TEST_F(DirListTest, OpeningAnUnreadableFolderShowsItOpenedWithNothingBelow) {
+  ASSERT_TRUE(list.setPath("c:\\data", source));
+  ASSERT_TRUE(list.open("c:\\data\\Music", source));
+  EXPECT_EQ(list.path(), "c:\\data\\Music");
+  const std::vector<DirItem> expected = {
+      {"c:\\", "c:\\", 0, true},
+      {"c:\\data", "data", 1, true},
+      {"c:\\data\\Music", "Music", 2, true},
+  };
+  EXPECT_EQ(list.items(), expected);
+  EXPECT_EQ(list.currentIndex(), 2);
+
+  ASSERT_TRUE(list.open("c:\\data", source)) << "a readable one lists its subfolders as before";
+  EXPECT_EQ(list.items().size(), 5u);
+  EXPECT_FALSE(list.open("not a path", source));
+  EXPECT_EQ(list.path(), "c:\\data");
+}
+
 TEST(DirListNormalize, Cases) {
   const struct {
     const char* in;

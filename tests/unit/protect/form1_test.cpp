@@ -86,10 +86,29 @@ TEST_F(Form1Test, LoadSetsColumnsDriveCAndTakesTheCloseCommandAway) {
 
 TEST_F(Form1Test, ReloadRebuildsTheListFromTheStoreInItsOrder) {
   store.rows = {{7, "Photos", "D:\\Data\\Photos", "1234"}, {3, "Music", "c:\\Data\\Music", std::nullopt}};
+  form.Form_Load();
   view.listAdd({"", "", ""});  // an old row without an ID goes too
   form.lview_reload();
   const std::vector<Form1Row> expected = {{"Photos", "D:\\Data\\Photos", "7"}, {"Music", "c:\\Data\\Music", "3"}};
   EXPECT_EQ(view.rows, expected);
+}
+
+// Start-up's order: the rows read and locked before the window exists, shown when it loads.
+TEST_F(Form1Test, RowsReadBeforeLoadAreLockedThenShownWithTheLockedButtons) {
+  store.rows = {{7, "Photos", "c:\\Data\\Photos", std::nullopt}, {3, "Music", "c:\\Data\\Music", std::nullopt}};
+  form.lview_reload();
+  form.cmdlock_Click();
+  EXPECT_TRUE(view.rows.empty());
+  EXPECT_FALSE(view.lockEnabled.has_value()) << "no control is touched before the window exists";
+  EXPECT_EQ(engine.held().size(), 2u);
+  form.Form_Load();
+  const std::vector<Form1Row> expected = {{"Photos", "c:\\Data\\Photos", "7"}, {"Music", "c:\\Data\\Music", "3"}};
+  EXPECT_EQ(view.rows, expected);
+  EXPECT_EQ(buttons(), std::make_pair(false, true));
+  // Afterwards the list is the window's again.
+  form.cmdunlock_Click();
+  EXPECT_TRUE(engine.held().empty());
+  EXPECT_EQ(buttons(), std::make_pair(true, false));
 }
 
 TEST_F(Form1Test, ReloadLeavesAStoreFailureToItsCaller) {
@@ -118,7 +137,18 @@ TEST_F(Form1Test, AddCases) {
        {"Data"},
        std::nullopt,
        Form1Row{"Data", "c:\\Data", "1"}},
+      // Folders whose subfolders cannot be listed (held, or closed to this user): the one picked
+      // is added, never its parent, and a pick at the root is not taken for no pick.
+      {"an unlistable folder at the root", {}, 0, {"Users"}, std::nullopt, Form1Row{"Users", "c:\\Users", "1"}},
+      {"an unlistable folder below another",
+       {},
+       0,
+       {"Data", "Private"},
+       std::nullopt,
+       Form1Row{"Private", "c:\\Data\\Private", "1"}},
   };
+  dirs.folders["c:\\"].push_back("Users");
+  dirs.folders["c:\\Data"].push_back("Private");
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     protecttest::FakeView freshView;

@@ -120,6 +120,38 @@ TEST_F(IniFile, ReadOnlyHiddenSystemFileKeepsOnlyArchive) {
   EXPECT_EQ(fs.file(path)->attributes, platform::attr::kArchive);
 }
 
+// The mark in one write gives the bytes of the two single-key writes, for every starting file.
+TEST_F(IniFile, TwoKeysInOneWriteEqualTwoWrites) {
+  const std::string icon = "C:\\Windows\\system32\\lock.ico";
+  const std::optional<std::string> starts[] = {
+      std::nullopt,
+      "",
+      "[.ShellClassInfo]\r\nIconIndex=0\r\nIconFile=" + icon + "\r\n",
+      "[.shellclassinfo]\r\niconfile=old\r\nInfoTip=mine\r\n",
+      "[Other]\r\nX=1\r\n\r\n\r\n\r\n[.ShellClassInfo]\r\nIconIndex=3",
+      "\t\r\n[ViewState]\r\nMode=\r\n",
+  };
+  for (const auto& start : starts) {
+    protecttest::FakeFileSystem two, one;
+    for (auto* f : {&two, &one}) {
+      f->addDirectory("C:\\F");
+      if (start) f->addFile(path, *start, platform::attr::kHidden | platform::attr::kSystem);
+    }
+    protect::INIwrite::WriteINIKey(two, path, ".ShellClassInfo", "IconFile", icon);
+    protect::INIwrite::WriteINIKey(two, path, ".ShellClassInfo", "IconIndex", "0");
+    one.calls.clear();
+    protect::INIwrite::WriteINIKeys(one, path, ".ShellClassInfo", {{"IconFile", icon}, {"IconIndex", "0"}});
+    const std::string name = start ? shown(*start) : "(no file)";
+    ASSERT_NE(one.file(path), nullptr) << name;
+    EXPECT_EQ(shown(one.file(path)->bytes), shown(two.file(path)->bytes)) << name;
+    EXPECT_EQ(one.file(path)->attributes, platform::attr::kArchive) << name;
+    // A new file is created in place; an existing one is replaced through a temporary file, once.
+    const std::vector<std::string> writes = start ? std::vector<std::string>{"attributes " + path + " 32", "write " + path}
+                                                  : std::vector<std::string>{"create " + path};
+    EXPECT_EQ(one.calls, writes) << name;
+  }
+}
+
 TEST_F(IniFile, MissingDirectoryFailsAndCreatesNothing) {
   EXPECT_THROW(protect::INIwrite::WriteINIKey(fs, "C:\\Gone\\Desktop.ini", "s", "k", "v"), protect::INIwrite::IniError);
   EXPECT_EQ(fs.file("C:\\Gone\\Desktop.ini"), nullptr);

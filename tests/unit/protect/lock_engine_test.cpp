@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/fakes.h"
 #include "unit/protect/fake_file_system.h"
 #include "unit/protect/store_fixture.h"
@@ -313,6 +315,27 @@ TEST_F(LockEngineTest, CopiesAreKeptPerFolderOutsideTheFolder) {
   EXPECT_EQ(fs.file("C:\\Data\\A\\Desktop.ini")->bytes, "[x]\r\na=1\r\n");
 }
 
+// The main window lists a path again when it differs only in letter case; it is the same folder.
+TEST_F(LockEngineTest, AFolderListedTwiceInDifferentCaseGetsItsOwnDesktopIniBack) {
+  store.addFolder("a", "C:\\DATA\\a");
+  fs.addFile("C:\\Data\\A\\Desktop.ini", "[x]\r\nmine=1\r\n", kHidden);
+  engine.lockAll(listRows());
+  EXPECT_TRUE(protect::carriesLockMark(*ini("C:\\Data\\A"), engine.lockIconValue()));
+  EXPECT_EQ(engine.held().size(), 3u) << "the second path cannot open the folder again";
+  engine.unlockAll();
+  ASSERT_NE(ini("C:\\Data\\A"), nullptr);
+  EXPECT_EQ(*ini("C:\\Data\\A"), "[x]\r\nmine=1\r\n");
+  EXPECT_EQ(fs.file("C:\\Data\\A\\Desktop.ini")->attributes, kHidden);
+  EXPECT_TRUE(fs.handles.empty());
+  // Locked and unlocked again, in the other order of the two rows.
+  auto rows = listRows();
+  std::reverse(rows.begin(), rows.end());
+  engine.lockAll(rows);
+  engine.unlockAll();
+  ASSERT_NE(ini("C:\\Data\\A"), nullptr);
+  EXPECT_EQ(*ini("C:\\Data\\A"), "[x]\r\nmine=1\r\n");
+}
+
 TEST_F(LockEngineTest, WithoutAPlaceForCopiesReleaseDeletesTheMarkedFile) {
   fs.commonData.clear();
   fs.addFile("C:\\Data\\A\\Desktop.ini", "[x]\r\na=1\r\n");
@@ -329,6 +352,51 @@ TEST_F(LockEngineTest, HandlesStillHeldAreClosedWhenTheEngineGoes) {
   }
   EXPECT_TRUE(fs.handles.empty());
   EXPECT_EQ(*ini("C:\\Data\\A"), kMark);  // the marks stay
+}
+
+// Forwards to the real store and notes where each operation falls relative to the passes.
+class PassRecordingStore : public protect::FolderStore {
+ public:
+  explicit PassRecordingStore(protect::FolderStore& inner) : inner_(inner) {}
+  std::vector<protect::FolderRow> loadList() override { return inner_.loadList(); }
+  void addFolder(const std::string& name, const std::string& path) override { inner_.addFolder(name, path); }
+  void recordHandle(const std::string& id, platform::HandleValue handle) override {
+    log.push_back(inPass_ ? "record in pass" : "record alone");
+    inner_.recordHandle(id, handle);
+  }
+  std::vector<protect::HandleRow> folderLookup(const std::string& id) override { return inner_.folderLookup(id); }
+  void deleteFolder(const std::string& id) override { inner_.deleteFolder(id); }
+  std::vector<protect::HandleRow> readAllHandles() override {
+    log.push_back(inPass_ ? "read in pass" : "read alone");
+    return inner_.readAllHandles();
+  }
+  void beginPass() override {
+    log.push_back("begin");
+    inPass_ = true;
+    inner_.beginPass();
+  }
+  void endPass() override {
+    log.push_back("end");
+    inPass_ = false;
+    inner_.endPass();
+  }
+  std::vector<std::string> log;
+
+ private:
+  protect::FolderStore& inner_;
+  bool inPass_ = false;
+};
+
+TEST_F(LockEngineTest, LockAllAndUnlockAllEachUseOnePass) {
+  PassRecordingStore recording(store);
+  protect::LockEngine passes(fs, shell, recording, fs.systemDir);
+  passes.lockAll(listRows());
+  EXPECT_EQ(recording.log,
+            (std::vector<std::string>{"begin", "record in pass", "record in pass", "record in pass", "end"}));
+  recording.log.clear();
+  passes.unlockAll();
+  EXPECT_EQ(recording.log, (std::vector<std::string>{"begin", "read in pass", "end"}));
+  EXPECT_TRUE(fs.handles.empty());
 }
 
 TEST(LockEngineLong, AListLongerThan32767RowsLocks) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -18,6 +19,8 @@
 #include "support/win32/pump.h"
 #include "support/win32/screenshot.h"
 #include "support/win32/ui_driver.h"
+#include "form1_resource_ids.h"
+#include "resource_ids.h"
 
 namespace {
 
@@ -291,6 +294,61 @@ TEST_F(Form1WindowTest, AddLockAndRemoveFoldersThroughTheWindow) {
   EXPECT_FALSE(::IsWindowEnabled(control(W::cmdunlock)));
 }
 
+// The real file system, noting the pointer each time a folder is held or let go.
+class CursorWatchingFileSystem final : public platform::FileSystem {
+ public:
+  platform::HandleValue openDirectory(const std::string& path, std::uint32_t shareMode) override {
+    cursors.push_back(::GetCursor());
+    return real.openDirectory(path, shareMode);
+  }
+  bool closeHandle(platform::HandleValue handle) override {
+    cursors.push_back(::GetCursor());
+    return real.closeHandle(handle);
+  }
+  std::optional<std::uint32_t> attributes(const std::string& path) override { return real.attributes(path); }
+  bool setAttributes(const std::string& path, std::uint32_t a) override { return real.setAttributes(path, a); }
+  bool exists(const std::string& path) override { return real.exists(path); }
+  bool deleteFile(const std::string& path) override { return real.deleteFile(path); }
+  bool createDirectory(const std::string& path) override { return real.createDirectory(path); }
+  bool removeDirectory(const std::string& path) override { return real.removeDirectory(path); }
+  std::optional<std::string> readFile(const std::string& path) override { return real.readFile(path); }
+  bool replaceFile(const std::string& path, const std::string& b) override { return real.replaceFile(path, b); }
+  bool createFile(const std::string& path, const std::string& b) override { return real.createFile(path, b); }
+  std::string systemDirectory() override { return real.systemDirectory(); }
+  std::string commonDataDirectory() override { return real.commonDataDirectory(); }
+
+  platform::win32::FileSystemWin32 real;
+  std::vector<HCURSOR> cursors;
+};
+
+TEST_F(Form1WindowTest, LockAndUnlockAllShowTheWaitCursorWhileTheyRun) {
+  const auto folder = std::filesystem::absolute(temp.path() / "Slow");
+  std::filesystem::create_directory(folder);
+  std::filesystem::create_directory(folder / "inner");
+  store->addFolder("Slow", windowsPath(folder));
+  CursorWatchingFileSystem watching;
+  protect::LockEngine slowEngine(watching, shell, *store, watching.systemDirectory());
+  W other(W::Ports{*store, slowEngine, dialogs, flow, shell});
+  HWND otherWindow = other.create();
+  ASSERT_NE(otherWindow, nullptr);
+  other.form().lview_reload();
+  ::ShowWindow(otherWindow, SW_SHOW);
+  pump();
+  HCURSOR arrow = ::LoadCursorW(nullptr, IDC_ARROW);
+  HCURSOR wait = ::LoadCursorW(nullptr, IDC_WAIT);
+  for (int id : {static_cast<int>(W::cmdlock), static_cast<int>(W::cmdunlock)}) {
+    SCOPED_TRACE(id == W::cmdlock ? "lock all" : "unlock all");
+    watching.cursors.clear();
+    ::SetCursor(arrow);
+    ASSERT_TRUE(testsupport::click(::GetDlgItem(otherWindow, id)));
+    ASSERT_FALSE(watching.cursors.empty()) << "no folder was held or let go";
+    for (HCURSOR c : watching.cursors) EXPECT_EQ(c, wait);
+    EXPECT_NE(::GetCursor(), wait) << "the pointer comes back when the pass is done";
+  }
+  EXPECT_FALSE(heldBySomeone(folder));
+  other.unload();
+}
+
 TEST_F(Form1WindowTest, EnterInTheDirectoryListOpensTheHighlightedFolder) {
   ::ShowWindow(hwnd, SW_SHOW);
   ::SetForegroundWindow(hwnd);
@@ -344,6 +402,48 @@ TEST_F(Form1WindowTest, TheFocusComesBackToItsControlAfterAnotherWindowWasActive
   pump();
   EXPECT_EQ(::GetFocus(), control(W::ListView1));
   ::DestroyWindow(other);
+}
+
+// The pixels of a resource icon drawn at 16 x 16 over black.
+std::vector<std::uint32_t> iconPixels(int id) {
+  HICON icon = static_cast<HICON>(
+      ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, 16, 16, LR_SHARED));
+  if (!icon) return {};
+  BITMAPINFO bi{};
+  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), 16, -16, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  platform::win32::UniqueBitmap dib(::CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  platform::win32::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+  if (!dib || !dc) return {};
+  {
+    platform::win32::SelectObjectScope select(dc.get(), dib.get());
+    ::DrawIconEx(dc.get(), 0, 0, icon, 16, 16, 0, nullptr, DI_NORMAL);
+  }
+  const auto* p = static_cast<const std::uint32_t*>(bits);
+  return {p, p + 16 * 16};
+}
+
+// Every icon of the program's resources keeps its own picture: two scripts linked into one exe
+// once numbered their images alike, and the linker kept one of each pair.
+TEST(Form1Resources, EachIconKeepsItsOwnPicture) {
+  const struct {
+    const char* name;
+    int id;
+  } icons[] = {{"application", IDI_APP},
+               {"padlock", IDI_LOCK},
+               {"about", IDI_ABOUT},
+               {"arrow down", IDI_FORM1_ARROW_DOWN},
+               {"arrow up", IDI_FORM1_ARROW_UP}};
+  std::vector<std::vector<std::uint32_t>> drawn;
+  for (const auto& icon : icons) {
+    drawn.push_back(iconPixels(icon.id));
+    ASSERT_EQ(drawn.back().size(), 256u) << icon.name << " cannot be loaded";
+  }
+  for (std::size_t i = 0; i < drawn.size(); ++i) {
+    for (std::size_t j = i + 1; j < drawn.size(); ++j) {
+      EXPECT_NE(drawn[i], drawn[j]) << icons[i].name << " shows the same picture as " << icons[j].name;
+    }
+  }
 }
 
 TEST_F(Form1WindowTest, LinksOpenTheSitePages) {
