@@ -14,7 +14,8 @@ StartResult Application::startUp(bool anotherInstanceRunning) {
     p_.dialogs.show(WindowId::frmTest, Message{kAlreadyRunning, "", MsgButtons::Ok, MsgIcon::Information});
     return StartResult::Refused;
   }
-  p_.mainWindow.load();
+  // The folders first, the window after: until lock all reaches a folder it is open to anyone,
+  // and lock all needs only the rows read, not the window that will show them.
   try {
     p_.mainWindow.reloadList();
   } catch (const core::StoreError& e) {
@@ -24,8 +25,10 @@ StartResult Application::startUp(bool anotherInstanceRunning) {
   }
   started_ = true;
   p_.mainWindow.lockAll();
+  p_.mainWindow.load();
   p_.tray.addIcon();
   p_.tray.hideHost();
+  resident_ = true;
   return StartResult::Resident;
 }
 

@@ -14,9 +14,9 @@ namespace app {
 class MainWindowPort {
  public:
   virtual ~MainWindowPort() = default;
-  virtual void load() = 0;        // create it hidden and run its load
-  virtual void reloadList() = 0;  // lview_reload; throws core::StoreError
-  virtual void lockAll() = 0;     // cmdlock_Click
+  virtual void load() = 0;        // create it hidden and run its load; shows the rows read before
+  virtual void reloadList() = 0;  // lview_reload, also before load; throws core::StoreError
+  virtual void lockAll() = 0;     // cmdlock_Click, also before load
   virtual void unload() = 0;      // unlock all, as at the session's end
 };
 
@@ -61,10 +61,13 @@ class Application {
   // The session ends: the main window unloads once, however many end notices arrive.
   void endSession();
   bool ended() const { return ended_; }
+  // Start-up has locked the folders and the session has not ended.
+  bool resident() const { return resident_ && !ended_; }
 
  private:
   Ports p_;
   bool started_ = false;
+  bool resident_ = false;
   bool ended_ = false;
 };
 

@@ -1,8 +1,10 @@
 #include "app/module_registry.h"
 
 #include <array>
-#include <charconv>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -27,12 +29,75 @@ std::optional<double> parseNumber(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  double number = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(number)) {
-    return std::nullopt;
+  // A plain decimal number with an optional sign, fraction and exponent, and nothing else; the
+  // C library reads it (the program never changes its locale). The number conversions of the
+  // standard library would bring 200 KB of tables into the exe.
+  std::size_t i = 0;
+  const auto digits = [&] {
+    const std::size_t from = i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+    return i - from;
+  };
+  if (i < text.size() && text[i] == '-') ++i;
+  std::size_t mantissa = digits();
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    mantissa += digits();
   }
+  if (mantissa == 0) return std::nullopt;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    if (digits() == 0) return std::nullopt;
+  }
+  if (i != text.size()) return std::nullopt;
+  const std::string plain(text);
+  errno = 0;
+  const double number = std::strtod(plain.c_str(), nullptr);
+  // Too large, or so small that nothing of it is left.
+  if (!std::isfinite(number) || (errno == ERANGE && number == 0)) return std::nullopt;
   return number;
+}
+
+// The shortest text that reads back as the same number, in plain or exponent form, whichever is
+// shorter (plain on a tie).
+std::string shortestText(double value) {
+  if (std::isnan(value)) return std::signbit(value) ? "-nan" : "nan";
+  if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+  char buffer[320];
+  int precision = 1;
+  for (; precision < 17; ++precision) {
+    std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, value);
+    if (std::strtod(buffer, nullptr) == value) break;
+  }
+  std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, value);
+  const std::string scientific = buffer;
+  const std::size_t e = scientific.find('e');
+  const int exponent = std::atoi(scientific.c_str() + e + 1);
+  std::string digits;
+  for (std::size_t i = 0; i < e; ++i) {
+    if (scientific[i] >= '0' && scientific[i] <= '9') digits += scientific[i];
+  }
+  const std::string sign = std::signbit(value) ? "-" : "";
+  const int count = static_cast<int>(digits.size());
+  std::string plain;
+  if (exponent >= count - 1) {
+    // A whole number is written with all its digits, as it is exactly.
+    std::snprintf(buffer, sizeof buffer, "%.0f", std::fabs(value));
+    plain = buffer;
+  } else if (exponent >= 0) {
+    // Appended piece by piece: GCC 12 sees an overlap that is not there in "." + string.
+    plain.assign(digits, 0, static_cast<std::size_t>(exponent + 1))
+        .append(1, '.')
+        .append(digits, static_cast<std::size_t>(exponent + 1));
+  } else {
+    plain.assign("0.").append(static_cast<std::size_t>(-exponent - 1), '0').append(digits);
+  }
+  std::string exponentForm = digits.substr(0, 1);
+  if (count > 1) exponentForm.append(1, '.').append(digits, 1);
+  const int magnitude = exponent < 0 ? -exponent : exponent;
+  exponentForm += std::string(exponent < 0 ? "e-" : "e+") + (magnitude < 10 ? "0" : "") + std::to_string(magnitude);
+  return sign + (plain.size() <= exponentForm.size() ? plain : exponentForm);
 }
 
 std::vector<std::uint8_t> littleEndian(std::uint32_t value, std::size_t bytes) {
@@ -46,9 +111,7 @@ std::vector<std::uint8_t> littleEndian(std::uint32_t value, std::size_t bytes) {
 std::string RegValue::asText() const {
   if (const auto* text = std::get_if<std::string>(&value_)) return *text;
   if (const auto* flag = std::get_if<bool>(&value_)) return *flag ? "True" : "False";
-  std::array<char, 32> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::get<double>(value_));
-  return std::string(buffer.data(), result.ptr);
+  return shortestText(std::get<double>(value_));
 }
 
 std::optional<bool> RegValue::asBoolean() const {

@@ -18,12 +18,18 @@
 //   click-id <class> <id>              press a button by its id (with the space bar)
 //   open-folder <class> <id> <name>    double-click the row of a list box that reads name
 //   key-to <class> <id> <vk>           press a key in a control
+//   mouse-click-id <class> <id>        click the middle of a control with the mouse
 //   windows                            list the visible top-level windows (class, title, process)
+//   owner <class>                      print the process id of each top-level window of the class
+//   version <file> <name>              print a string of the file's version resource
+//   launch-in <folder> <exe>           as launch, with the folder as the working directory
+//   above <class> <class>              exit 0 when a window of the first class lies above the second
 #include <windows.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -130,12 +136,15 @@ int run(const std::vector<std::wstring>& a) {
   const std::wstring cmd = arg(0);
   const int timeout = 15000;
 
-  if (cmd == L"launch") {
+  if (cmd == L"launch" || cmd == L"launch-in") {
+    const bool in = cmd == L"launch-in";
     STARTUPINFOW si{};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi{};
-    std::wstring line = L"\"" + arg(1) + L"\"";
-    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+    std::wstring line = L"\"" + arg(in ? 2 : 1) + L"\"";
+    const std::wstring folder = in ? arg(1) : std::wstring();
+    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, in ? folder.c_str() : nullptr, &si,
+                          &pi)) {
       return fail("cannot start the program");
     }
     std::printf("%lu\n", pi.dwProcessId);
@@ -246,7 +255,7 @@ int run(const std::vector<std::wstring>& a) {
     ::CloseHandle(p);
     return running ? 0 : 1;
   }
-  if (cmd == L"click-id" || cmd == L"open-folder" || cmd == L"key-to") {
+  if (cmd == L"click-id" || cmd == L"open-folder" || cmd == L"key-to" || cmd == L"mouse-click-id") {
     HWND w = waitFor(arg(1), L"*", timeout);
     HWND c = w ? ::GetDlgItem(w, num(2, 0)) : nullptr;
     if (!c) return fail("no such control");
@@ -257,6 +266,12 @@ int run(const std::vector<std::wstring>& a) {
     }
     if (cmd == L"click-id") {
       pressWithSpace(c);
+      return 0;
+    }
+    if (cmd == L"mouse-click-id") {
+      RECT r{};
+      ::GetClientRect(c, &r);
+      clickAt(c, r.right / 2, r.bottom / 2, false);
       return 0;
     }
     const LRESULT index =
@@ -277,6 +292,48 @@ int run(const std::vector<std::wstring>& a) {
       return fail("the window did not answer");
     }
     return 0;
+  }
+  if (cmd == L"owner") {
+    for (HWND w : topWindows(arg(1), false)) {
+      DWORD pid = 0;
+      ::GetWindowThreadProcessId(w, &pid);
+      std::printf("%lu\n", pid);
+    }
+    return 0;
+  }
+  if (cmd == L"version") {
+    DWORD ignored = 0;
+    const DWORD size = ::GetFileVersionInfoSizeW(arg(1).c_str(), &ignored);
+    std::vector<unsigned char> data(size);
+    if (size == 0 || !::GetFileVersionInfoW(arg(1).c_str(), 0, size, data.data())) return fail("no version resource");
+    struct Translation {
+      WORD language, codePage;
+    }* translation = nullptr;
+    UINT length = 0;
+    if (!::VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
+                          &length) ||
+        length < sizeof(Translation)) {
+      return fail("no translation");
+    }
+    wchar_t key[128] = {};
+    swprintf(key, 128, L"\\StringFileInfo\\%04x%04x\\%ls", translation->language, translation->codePage,
+             arg(2).c_str());
+    wchar_t* value = nullptr;
+    if (!::VerQueryValueW(data.data(), key, reinterpret_cast<void**>(&value), &length) || !value) {
+      return fail("no such version string");
+    }
+    std::printf("%s\n", platform::win32::narrow(value).c_str());
+    return 0;
+  }
+  if (cmd == L"above") {
+    const auto upper = topWindows(arg(1), true);
+    const auto lower = topWindows(arg(2), true);
+    if (upper.empty() || lower.empty()) return fail("no such window");
+    // Walks down the z-order from the upper one: the lower one must come after it.
+    for (HWND w = ::GetWindow(upper.front(), GW_HWNDNEXT); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
+      if (w == lower.front()) return 0;
+    }
+    return 1;
   }
   if (cmd == L"windows") {
     ::EnumWindows(

@@ -77,6 +77,9 @@ sleep 1
 check "second process ended" bash -c "! wine '$driver_unix' alive $pid2"
 expect_eq "still one host window" 1 "$(drv count frmTest)"
 check "first process still runs" drv alive "$pid"
+check "Photos still held after the refused start" drv locked 'C:\qfv-e2e\Photos'
+check "Music still held after the refused start" drv locked 'C:\qfv-e2e\Music'
+check "Music still carries the mark" grep -q 'IconFile=' "$root/Music/Desktop.ini"
 
 echo "# the tray menu and the about window"
 drv tray 517

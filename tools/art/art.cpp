@@ -160,6 +160,7 @@ std::string encodeIco(const std::vector<Image>& images) {
 
 std::string lockIco() { return encodeIco({padlock(16), padlock(32), padlock(48)}); }
 std::string appIco() { return encodeIco({appIcon(16), appIcon(32)}); }
+std::string aboutIco() { return encodeIco({appIcon(48)}); }
 
 namespace {
 
@@ -347,8 +348,8 @@ Image background() {
   return img;
 }
 
-Image arrow(bool down) {
-  Image img = blank(16);
+Image arrow(bool down, int size) {
+  Image img = blank(size);
   const Rgba fill = down ? rgb(0x34, 0xA8, 0x4E) : rgb(0xE0, 0x5A, 0x2C);
   const Rgba edge = darker(fill);
   const auto orient = [down](const Shape& s) { return down ? s : flipY(s); };
@@ -460,8 +461,8 @@ std::string encodeBmp24(const Image& image) {
 }
 
 std::string backgroundBmp() { return encodeBmp8(background()); }
-std::string arrowDownIco() { return encodeIco({arrow(true)}); }
-std::string arrowUpIco() { return encodeIco({arrow(false)}); }
+std::string arrowDownIco() { return encodeIco({arrow(true, 16), arrow(true, 32)}); }
+std::string arrowUpIco() { return encodeIco({arrow(false, 16), arrow(false, 32)}); }
 std::string smallIconsBmp() { return encodeBmp24(smallIconStrip()); }
 
 }  // namespace art

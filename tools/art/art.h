@@ -18,8 +18,9 @@ Image appIcon(int size);
 // An .ico file holding the given images (each square, at most 256 px).
 std::string encodeIco(const std::vector<Image>& images);
 
-std::string lockIco();  // 16, 32 and 48 px
-std::string appIco();   // 16 and 32 px
+std::string lockIco();   // 16, 32 and 48 px
+std::string appIco();    // 16 and 32 px
+std::string aboutIco();  // the about window's, 48 px
 
 // The main window's pictures.
 inline constexpr int kBackgroundWidth = 623;
@@ -30,8 +31,9 @@ inline constexpr int kSmallIconTiles = 35;  // counting from 1: the small window
 inline constexpr std::uint32_t kSmallIconKey = 0xFFFF00FF;
 
 Image background();
-// A 16 x 16 arrow pointing down (into the list) or up (out of it).
-Image arrow(bool down);
+// An arrow pointing down (into the list) or up (out of it); the main window's add and remove
+// buttons show the 32 x 32 one.
+Image arrow(bool down, int size = 16);
 // Picture n (1..40) of the small-icon set.
 Image smallIcon(int n);
 // The set side by side, 640 x 16, drawn over white with the key colour where nothing is drawn.

@@ -16,6 +16,8 @@ TEST(Art, CommittedIconsMatchTheGenerator) {
       << "src/resources/app.ico is stale: run make_art src/resources";
   EXPECT_TRUE(testsupport::readBytes(QFV_RESOURCES_DIR "/lock.ico") == art::lockIco())
       << "src/resources/lock.ico is stale: run make_art src/resources";
+  EXPECT_TRUE(testsupport::readBytes(QFV_RESOURCES_DIR "/about.ico") == art::aboutIco())
+      << "src/resources/about.ico is stale: run make_art src/resources";
 }
 
 TEST(Art, CommittedMainWindowPicturesMatchTheGenerator) {
@@ -102,6 +104,19 @@ TEST(Art, ArrowsPointDownAndUp) {
   for (int y = 0; y < 16; ++y)
     for (int x = 0; x < 16; ++x)
       ASSERT_EQ(alpha(down, x, y), alpha(up, x, 15 - y)) << "mirror images at " << x << "," << y;
+}
+
+TEST(Art, ArrowIconsHold16And32PixelImages) {
+  for (const std::string& ico : {art::arrowDownIco(), art::arrowUpIco()}) {
+    ASSERT_GE(ico.size(), 38u);
+    ASSERT_EQ(u16(ico, 4), 2u) << "two images";
+    EXPECT_EQ(static_cast<unsigned char>(ico[6]), 16u);
+    EXPECT_EQ(static_cast<unsigned char>(ico[6 + 16]), 32u);
+  }
+  const art::Image big = art::arrow(true, 32);
+  ASSERT_EQ(big.argb.size(), 1024u);
+  EXPECT_GT(big.argb[static_cast<std::size_t>(18 * 32 + 4)] >> 24, 0u) << "the head spreads out in the lower half";
+  EXPECT_EQ(big.argb[static_cast<std::size_t>(6 * 32 + 4)] >> 24, 0u) << "beside the shaft at the top";
 }
 
 TEST(Art, SmallIconSetHasFortyPicturesAndPicture35IsATiledWindow) {

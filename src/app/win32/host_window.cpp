@@ -5,6 +5,17 @@
 
 namespace app::win32 {
 
+namespace {
+bool addToTray(HWND hwnd, HICON icon) {
+  return mdlTray::AddTrayIcon(hwnd, icon, "Quillmar Folder Vardel", HostWindow::kTrayCallback);
+}
+}  // namespace
+
+HostWindow::HostWindow() : HostWindow(&addToTray, 2000) {}
+
+HostWindow::HostWindow(IconAdder addIcon, UINT retryMilliseconds)
+    : addIcon_(std::move(addIcon)), retryMilliseconds_(retryMilliseconds) {}
+
 bool HostWindow::create() {
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
   icon_ = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, 16, 16, LR_SHARED));
@@ -13,6 +24,7 @@ bool HostWindow::create() {
   ::AppendMenuW(menu_.get(), MF_STRING, kMnuShow, L"&Open Folder Vardel");
   ::AppendMenuW(menu_.get(), MF_STRING, kMnuAbout, L"&About");
   taskbarCreated_ = ::RegisterWindowMessageW(L"TaskbarCreated");
+  residentQuery_ = ::RegisterWindowMessageW(kResidentMessage);
   CreateArgs args;
   args.className = kClassName;
   args.title = L"frmTest";
@@ -22,16 +34,14 @@ bool HostWindow::create() {
   return Window::create(args);
 }
 
-bool HostWindow::tryAddIcon() {
-  return app::win32::mdlTray::AddTrayIcon(hwnd(), icon_, "Quillmar Folder Vardel", kTrayCallback);
-}
+bool HostWindow::tryAddIcon() { return addIcon_ && addIcon_(hwnd(), icon_); }
 
 void HostWindow::addIcon() {
   iconWanted_ = true;
   if (tryAddIcon()) return;
   // Early at log-on the shell refuses icons until the taskbar is up: keep trying for a while.
   retriesLeft_ = kRetryLimit;
-  ::SetTimer(hwnd(), kRetryTimer, 2000, nullptr);
+  ::SetTimer(hwnd(), kRetryTimer, retryMilliseconds_, nullptr);
 }
 
 void HostWindow::popUpMenu() {
@@ -54,6 +64,7 @@ LRESULT HostWindow::onMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     if (iconWanted_) addIcon();
     return 0;
   }
+  if (message == residentQuery_ && residentQuery_ != 0) return application_ && application_->resident() ? 1 : 0;
   switch (message) {
     case WM_MOUSEMOVE:  // the tray callback: the mouse message sits in lParam
       if (application_) application_->trayCallback(static_cast<unsigned>(LOWORD(lparam)));
@@ -71,6 +82,7 @@ LRESULT HostWindow::onMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       break;
     case WM_QUERYENDSESSION: return TRUE;
     case WM_ENDSESSION:
+      // A log-off, or a setup program closing us for an update (ENDSESSION_CLOSEAPP): the same end.
       if (wparam && application_) {
         // Unlock before returning: once we return the system may end the process.
         application_->endSession();

@@ -44,13 +44,22 @@ bool SplashWindow::create() {
   titleFont_ = makeFont(18, true, false);
   boldFont_ = makeFont(10, true, false);
   linkFont_ = makeFont(9, false, true);
-  lockIcon_.reset(
-      static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_LOCK), IMAGE_ICON, 48, 48, 0)));
+  HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  lockIcon_.reset(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_LOCK), IMAGE_ICON, 48, 48, 0)));
   platform::win32::FormArgs form{
       kClassName,   L"",          WS_POPUP | WS_DLGFRAME, WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME,
       kClientWidth, kClientHeight};
-  form.centred = true;
-  return createForm(form, kLayout);
+  // Shared: the class keeps it for the life of the process, past any one window.
+  form.icon = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_ABOUT), IMAGE_ICON, 48, 48, LR_SHARED));
+  if (!createForm(form, kLayout)) return false;
+  // The middle of the screen, not of the work area: the taskbar does not move it.
+  RECT frame{};
+  ::GetWindowRect(hwnd(), &frame);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  ::SetWindowPos(hwnd(), nullptr, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return true;
 }
 
 HWND SplashWindow::createChild(const Child& c) {

@@ -14,11 +14,15 @@ class SplashWindow final : public platform::win32::FormWindow {
   static constexpr const wchar_t* kClassName = L"frmSplash";
   static constexpr int kClientWidth = 514;
   static constexpr int kClientHeight = 217;
-  static constexpr int kHomepageId = 2;  // StyleButton2
-  static constexpr int kCloseId = 3;     // StyleButton3
-  static constexpr int kLinkId = 10;     // Label1
-  static constexpr int kProductNameId = 20;
-  static constexpr int kPlatformId = 21;
+  // Clear of the dialog commands (IDOK, IDCANCEL, ...) that Enter and Escape send to a control
+  // parent, as the main window's are.
+  enum Id : int {
+    kProductNameId = 100,  // lblProductName
+    kPlatformId,           // lblPlatform
+    kLinkId,               // Label1
+    kHomepageId,           // StyleButton2
+    kCloseId,              // StyleButton3
+  };
 
   // openLink hands the home page to the shell.
   explicit SplashWindow(std::function<void(const char*)> openLink);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "core/sqlite_db.h"
 #include "support/fakes.h"
 
@@ -35,9 +37,9 @@ class ApplicationTest : public ::testing::Test {
   app::Application application{{flow, dialogs, shell, settings, rec, rec}};
 };
 
-TEST_F(ApplicationTest, StartUpLoadsReloadsLocksThenAddsTheIconAndHides) {
+TEST_F(ApplicationTest, StartUpReloadsLocksLoadsThenAddsTheIconAndHides) {
   EXPECT_EQ(application.startUp(false), app::StartResult::Resident);
-  EXPECT_EQ(rec.calls, (std::vector<std::string>{"load", "reload", "lock", "tray", "hide"}));
+  EXPECT_EQ(rec.calls, (std::vector<std::string>{"reload", "lock", "load", "tray", "hide"}));
   EXPECT_TRUE(dialogs.shown.empty());
   EXPECT_TRUE(flow.events.empty()) << "no window is shown at start-up";
 }
@@ -56,7 +58,7 @@ TEST_F(ApplicationTest, SecondInstanceIsToldAndDoesNothingElse) {
 TEST_F(ApplicationTest, ListFailureAtStartUpIsShownAndEndsBeforeLockOrTray) {
   rec.failReload = true;
   EXPECT_EQ(application.startUp(false), app::StartResult::Failed);
-  EXPECT_EQ(rec.calls, (std::vector<std::string>{"load", "reload"}));
+  EXPECT_EQ(rec.calls, (std::vector<std::string>{"reload"}));
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_EQ(dialogs.shown[0].message,
             (platform::Message{"Error 14: unable to open database file", "Quillmar Folder Vardel",
@@ -131,6 +133,30 @@ TEST_F(ApplicationTest, SessionEndUnloadsTheMainWindowOnce) {
   application.endSession();
   EXPECT_EQ(rec.calls, (std::vector<std::string>{"unload"}));
   EXPECT_TRUE(application.ended());
+}
+
+// A setup program waits for this answer before it leaves: true only while every folder is held.
+TEST_F(ApplicationTest, ResidentOnlyFromACompleteStartUntilTheSessionEnds) {
+  EXPECT_FALSE(application.resident());
+  for (const bool refusedOrFailed : {true, false}) {
+    Recorder other;
+    other.failReload = !refusedOrFailed;
+    app::Application app{{flow, dialogs, shell, settings, other, other}};
+    app.startUp(refusedOrFailed);
+    EXPECT_FALSE(app.resident()) << (refusedOrFailed ? "refused" : "failed");
+  }
+  application.startUp(false);
+  EXPECT_TRUE(application.resident());
+  application.endSession();
+  EXPECT_FALSE(application.resident());
+}
+
+TEST_F(ApplicationTest, AdministratorDoubleClickShowsTheSameLoginWindowEachTime) {
+  settings.qm("init") = "x";
+  for (unsigned m : {513u, 514u, 515u, 514u}) application.trayCallback(m);
+  EXPECT_EQ(flow.events, (std::vector<std::string>{"show frmpass", "show frmpass", "show frmpass"}));
+  EXPECT_EQ(flow.created, (std::set<WindowId>{WindowId::frmpass}));
+  EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(ApplicationTest, AboutShowsTheAboutWindow) {

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cstring>
+#include <limits>
+#include <random>
+
 #include "support/fakes.h"
 
 namespace {
@@ -134,6 +139,40 @@ TEST(ModuleRegistry, ValuesWithoutABooleanOrShortFormWriteNothing) {
     EXPECT_EQ(app::ModuleRegistry::WriteRegValue(reg, "HKCU", "K", "v", type, value), app::ModuleRegistry::kBadValue)
         << type << " " << value.asText();
     EXPECT_TRUE(reg.calls.empty()) << type << " " << value.asText();
+  }
+}
+
+// A number's text is the standard library's shortest form, without linking its tables.
+TEST(RegValueText, NumbersReadBackAsTheShortestStandardText) {
+  std::vector<double> values = {0.0, -0.0, 1, -1, 2.5, 0.1, 1.0 / 3, 100000, 123456, 1234567, 1e15, 1e16, 1e21, 1e22,
+                                1e-5, 1.5e-7, 0.001, 5e-324, std::numeric_limits<double>::max(),
+                                std::numeric_limits<double>::min(), 9007199254740993.0, 4.35, 65535, -32768.5};
+  std::mt19937_64 rng(7);
+  for (int i = 0; i < 20000; ++i) {
+    const std::uint64_t bits = rng();
+    double v;
+    std::memcpy(&v, &bits, sizeof v);
+    if (std::isfinite(v)) values.push_back(v);
+    values.push_back(static_cast<double>(static_cast<std::int32_t>(rng())) / 100.0);
+  }
+  for (const double v : values) {
+    char expected[40];
+    const auto end = std::to_chars(expected, expected + sizeof expected, v).ptr;
+    ASSERT_EQ(app::ModuleRegistry::RegValue::number(v).asText(), std::string(expected, end));
+  }
+}
+
+TEST(RegValueText, OnlyPlainDecimalTextIsANumber) {
+  struct Case {
+    const char* text;
+    std::optional<std::int16_t> expected;
+  } cases[] = {{"12", 12},         {" +12 ", 12},    {"-2.5", -2},       {"3.5", 4},        {".5", 0},
+               {"1.", 1},          {"1e3", 1000},    {"1E+3", 1000},     {"25e-1", 2},      {"0x10", std::nullopt},
+               {"1e", std::nullopt}, {"", std::nullopt}, {"-", std::nullopt}, {".", std::nullopt},
+               {"inf", std::nullopt}, {"nan", std::nullopt}, {"1e400", std::nullopt}, {"\t5", std::nullopt},
+               {"5x", std::nullopt}, {"1e-400", std::nullopt}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(app::ModuleRegistry::RegValue::text(c.text).asInt16(), c.expected) << "\"" << c.text << "\"";
   }
 }
 

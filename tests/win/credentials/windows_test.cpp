@@ -333,6 +333,61 @@ TEST_F(CredentialWindows, EnterRunsOkWhereverTheFocusIsExceptInTheChangeWindow) 
   EXPECT_FALSE(::IsWindowVisible(change));
 }
 
+// Enter in each of the four fields runs Ok: refused while an entry is missing, and with every
+// entry right it stores them and hands over to the login window.
+TEST_F(CredentialWindows, EnterInEveryFirstRunFieldRunsOk) {
+  HWND first = show(WindowId::frmpassfirst);
+  ::SetForegroundWindow(first);
+  const int fields[] = {kText1, kText2, kCombo1, kText3};
+  for (int id : fields) {
+    SCOPED_TRACE(id);
+    dialogs.shown.clear();
+    ::SetFocus(::GetDlgItem(first, id));
+    ASSERT_EQ(focusedId(), id);
+    ASSERT_TRUE(testsupport::pressKey(VK_RETURN));
+    EXPECT_TRUE(sameSequence({"Error!!Please enter the password."}, dialogs.texts()));
+    EXPECT_TRUE(::IsWindowVisible(first));
+  }
+  for (int id : fields) {
+    SCOPED_TRACE(id);
+    dialogs.shown.clear();
+    ::SetWindowTextW(::GetDlgItem(first, kText1), L"Pass word 1");
+    ::SetWindowTextW(::GetDlgItem(first, kText2), L"Pass word 1");
+    ::SetWindowTextW(::GetDlgItem(first, kCombo1), L"Pet's Name");
+    ::SetWindowTextW(::GetDlgItem(first, kText3), L"Rex");
+    flow.show(WindowId::frmpassfirst);
+    pump();
+    ::SetFocus(::GetDlgItem(first, id));
+    ASSERT_TRUE(testsupport::pressKey(VK_RETURN));
+    EXPECT_TRUE(sameSequence({}, dialogs.texts()));
+    EXPECT_FALSE(::IsWindowVisible(first));
+    EXPECT_TRUE(flow.isVisible(WindowId::frmpass));
+    EXPECT_EQ(decoded("init"), "Pass word 1");
+    EXPECT_EQ(decoded("cmds"), "Rex");
+    flow.hide(WindowId::frmpass);
+    settings.remove("QM", "Settings", "init");
+  }
+}
+
+// The change window's Forgot Password? leads through recovery to the login window; the change
+// window stays where it was.
+TEST_F(CredentialWindows, ChangeForgotThenTheRightAnswerShowsTheLoginWindow) {
+  store("Secret1", "Pet's Name", "Rex");
+  HWND change = show(WindowId::frmpasschange);
+  ASSERT_TRUE(testsupport::click(::GetDlgItem(change, kStyleButton3)));
+  pump();
+  ASSERT_TRUE(flow.isVisible(WindowId::frmpassforgot));
+  HWND recovery = flow.handle(WindowId::frmpassforgot);
+  EXPECT_EQ(testsupport::windowText(::GetDlgItem(recovery, kLabel4)), L"Pet's Name");
+  ::SetWindowTextW(::GetDlgItem(recovery, kText1), L"Rex");
+  ASSERT_TRUE(testsupport::click(::GetDlgItem(recovery, kStyleButton1)));
+  pump();
+  EXPECT_TRUE(sameSequence({"Your password is Secret1"}, dialogs.texts()));
+  EXPECT_FALSE(::IsWindowVisible(recovery));
+  EXPECT_TRUE(flow.isVisible(WindowId::frmpass)) << "the login window follows";
+  EXPECT_TRUE(::IsWindowVisible(change)) << "the change window stays";
+}
+
 TEST_F(CredentialWindows, LoginCancelKeepsTheFieldAndStillRegistersAutostart) {
   store("Secret1", "Pet's Name", "Rex");
   HWND login = show(WindowId::frmpass);
