@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "controls/common/property_bag.h"
+#include "core/text.h"
+#include "gfx/win32/picture_win32.h"
 #include "platform/win32/gdi.h"
 #include "platform/win32/text_win32.h"
 
@@ -211,6 +214,24 @@ bool ControlWindowBase::commonMessage(UINT message, WPARAM wparam, LPARAM lparam
       return false;
     default: return false;
   }
+}
+
+std::optional<Picture> ControlWindowBase::loadStoredPicture(std::string_view source) {
+  const std::string text(source);
+  std::optional<gfx::Image> image;
+  bool isIcon = true;
+  if (text.rfind("res:", 0) == 0) {
+    const auto id = common::parseInteger(text.substr(4));
+    if (!id) return std::nullopt;
+    image = gfx::win32::loadIconResource(static_cast<int>(*id));
+  } else if (text.size() > 4 && core::asciiLower(text.substr(text.size() - 4)) == ".bmp") {
+    image = gfx::win32::loadBitmapFile(text);
+    isIcon = false;
+  } else {
+    image = gfx::win32::loadIconFile(text);
+  }
+  if (!image) return std::nullopt;
+  return Picture{text, std::make_shared<gfx::Image>(std::move(*image)), isIcon};
 }
 
 }  // namespace controls::common::win32

@@ -52,6 +52,9 @@ class ControlWindowBase : public platform::win32::Window {
   void focusNext(bool backwards);
   int openWithShell(std::string_view link);
   void notifyClick();
+  // A stored picture: "res:<id>" is an icon of the program, a path ending ".bmp" a bitmap file,
+  // any other path an icon file.
+  static std::optional<Picture> loadStoredPicture(std::string_view source);
   // Sets the window text without telling the control (it is the control's own caption).
   void syncWindowText(const std::string& caption);
   bool syncingText() const { return syncingText_; }
@@ -99,6 +102,7 @@ class ControlWindow : public ControlWindowBase, public Host {
   void processPendingMessages() override { pumpPendingMessages(); }
   void moveFocus(bool backwards) override { focusNext(backwards); }
   int shellOpen(std::string_view link) override { return openWithShell(link); }
+  std::optional<Picture> loadPicture(std::string_view source) override { return loadStoredPicture(source); }
 };
 
 }  // namespace controls::common::win32

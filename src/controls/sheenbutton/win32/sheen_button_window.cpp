@@ -140,24 +140,6 @@ void SheenWindow::propertyChanged(std::string_view name) {
   if (name == "Caption") syncWindowText(control_.caption());
 }
 
-std::optional<Picture> SheenWindow::loadPicture(std::string_view source) {
-  const std::string text(source);
-  std::optional<gfx::Image> image;
-  bool isIcon = true;
-  if (text.rfind("res:", 0) == 0) {
-    const auto id = common::parseInteger(text.substr(4));
-    if (!id) return std::nullopt;
-    image = gfx::win32::loadIconResource(static_cast<int>(*id));
-  } else if (text.size() > 4 && core::asciiLower(text.substr(text.size() - 4)) == ".bmp") {
-    image = gfx::win32::loadBitmapFile(text);
-    isIcon = false;
-  } else {
-    image = gfx::win32::loadIconFile(text);
-  }
-  if (!image) return std::nullopt;
-  return Picture{text, std::make_shared<gfx::Image>(std::move(*image)), isIcon};
-}
-
 std::optional<core::Colour> SheenWindow::parentBackground() const {
   HWND parent = hwnd() ? ::GetParent(hwnd()) : nullptr;
   if (!parent) return std::nullopt;

@@ -46,7 +46,6 @@ class SheenWindow final : public common::win32::ControlWindow<SheenHost> {
   // SheenHost
   void propertyChanged(std::string_view name) override;
   bool userMode() const override { return true; }
-  std::optional<Picture> loadPicture(std::string_view source) override;
   bool findTrackingFunction() override { return tracking_.find(); }
   bool trackWithUser32() const override { return tracking_.fromUser32(); }
   void installHook() override {}  // the control's own registry hooks the window

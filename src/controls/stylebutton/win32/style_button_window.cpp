@@ -164,24 +164,6 @@ void ButtonWindow::propertyChanged(std::string_view name) {
   if (name == "Caption") syncWindowText(control_.caption());
 }
 
-std::optional<Picture> ButtonWindow::loadPicture(std::string_view source) {
-  const std::string text(source);
-  std::optional<gfx::Image> image;
-  bool isIcon = true;
-  if (text.rfind("res:", 0) == 0) {
-    const auto id = parseInteger(text.substr(4));
-    if (!id) return std::nullopt;
-    image = gfx::win32::loadIconResource(static_cast<int>(*id));
-  } else if (text.size() > 4 && core::asciiLower(text.substr(text.size() - 4)) == ".bmp") {
-    image = gfx::win32::loadBitmapFile(text);
-    isIcon = false;
-  } else {
-    image = gfx::win32::loadIconFile(text);
-  }
-  if (!image) return std::nullopt;
-  return Picture{text, std::make_shared<gfx::Image>(std::move(*image)), isIcon};
-}
-
 void ButtonWindow::installHook() {
   hooked_ =
       ::SetWindowSubclass(hwnd(), &ButtonWindow::hookProcedure, kHookId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;

@@ -49,7 +49,6 @@ class ButtonWindow final : public common::win32::ControlWindow<ButtonHost> {
   bool displayAsDefault() const override { return isDefault_; }
   std::string containerToolTip() const override { return containerTip_; }
   void setContainerToolTip(const std::string& text) override { containerTip_ = text; }
-  std::optional<Picture> loadPicture(std::string_view source) override;
   bool findTrackingFunction() override { return tracking_.find(); }
   void installHook() override;
   void removeHook() override;
