@@ -42,8 +42,7 @@ Usage usage() {
   u.handles = testsupport::win32::processHandleCount();
   PROCESS_MEMORY_COUNTERS_EX counters{};
   counters.cb = sizeof counters;
-  ::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                         sizeof counters);
+  ::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
   u.privateBytes = counters.PrivateUsage ? counters.PrivateUsage : committedPrivate();
   return u;
 }
@@ -60,8 +59,8 @@ int main(int argc, char** argv) {
                            "qfv-cycles-" + std::to_string(::GetCurrentProcessId());
   fs.createDirectory(root);
   const std::string database = root + "\\accum.lsb";
-  ::CloseHandle(::CreateFileW(platform::win32::widen(database).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
-                              nullptr));
+  ::CloseHandle(
+      ::CreateFileW(platform::win32::widen(database).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
   core::Database::openExisting(database).execute(
       "CREATE TABLE tab1 (ID INTEGER PRIMARY KEY AUTOINCREMENT, Foldername TEXT, Path TEXT, Handle INTEGER)");
   protect::SqliteFolderStore store(database);

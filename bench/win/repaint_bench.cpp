@@ -12,41 +12,15 @@
 #include <vector>
 
 #include "controls/stylebutton/win32/style_button_window.h"
+#include "bench_timing.h"
 #include "controls/win32/create_button.h"
 #include "gfx/win32/dib_surface.h"
 #include "platform/win32/handles.h"
 
-namespace {
-
-LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  return ::DefWindowProcW(hwnd, message, wparam, lparam);
-}
-
-template <typename F>
-double microsecondsEach(int n, F&& f) {
-  const auto start = std::chrono::steady_clock::now();
-  for (int i = 0; i < n; ++i) f();
-  ::GdiFlush();
-  const std::chrono::duration<double, std::micro> took = std::chrono::steady_clock::now() - start;
-  return took.count() / n;
-}
-
-double median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
-
-}  // namespace
+namespace {}  // namespace
 
 int main() {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = procedure;
-  wc.hInstance = ::GetModuleHandleW(nullptr);
-  wc.lpszClassName = L"StyleButtonBench";
-  ::RegisterClassExW(&wc);
-  HWND main = ::CreateWindowExW(0, L"StyleButtonBench", L"bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
-                                nullptr, nullptr, wc.hInstance, nullptr);
+  HWND main = bench::hostWindow(L"StyleButtonBench");
   gfx::win32::DibSurface plain;
   plain.resize(113, 33);
 
@@ -72,8 +46,8 @@ int main() {
     platform::win32::WindowDc dc(button);
     std::vector<double> repaints, fills, ratios;
     for (int round = 0; round < rounds; ++round) {
-      const double repaint = microsecondsEach(n, [&] { control->control().refresh(); });
-      const double fill = microsecondsEach(n, [&] {
+      const double repaint = bench::microsecondsEach(n, [&] { control->control().refresh(); });
+      const double fill = bench::microsecondsEach(n, [&] {
         plain.surface().clear(0xE8E7EA);
         plain.blitTo(dc.get(), 0, 0);
       });
@@ -81,12 +55,12 @@ int main() {
       fills.push_back(fill);
       ratios.push_back(repaint / fill);
     }
-    const double ratio = median(ratios);
+    const double ratio = bench::median(ratios);
     if (style <= 10) allWithin = allWithin && ratio <= 20.0;
     const int drawn = control->control().style();
     std::printf("| %d%s | %.2f | %.2f | %.2f | %s |\n", style,
-                drawn != style ? (" (drawn as " + std::to_string(drawn) + ")").c_str() : "", median(repaints),
-                median(fills), ratio, ratio <= 20.0 ? "yes" : "no");
+                drawn != style ? (" (drawn as " + std::to_string(drawn) + ")").c_str() : "", bench::median(repaints),
+                bench::median(fills), ratio, ratio <= 20.0 ? "yes" : "no");
     ::DestroyWindow(button);
   }
   std::printf("every style within 20 x: %s\n", allWithin ? "yes" : "no");
@@ -101,26 +75,26 @@ int main() {
     platform::win32::WindowDc dc(button);
     std::vector<double> repaints, fills;
     for (int round = 0; round < rounds; ++round) {
-      repaints.push_back(microsecondsEach(n, [&] { control->control().refresh(); }));
-      fills.push_back(microsecondsEach(n, [&] {
+      repaints.push_back(bench::microsecondsEach(n, [&] { control->control().refresh(); }));
+      fills.push_back(bench::microsecondsEach(n, [&] {
         plain.surface().clear(0xE8E7EA);
         plain.blitTo(dc.get(), 0, 0);
       }));
     }
-    std::printf("style 10 without a caption: repaint %.2f us, fill and blit %.2f us\n", median(repaints),
-                median(fills));
+    std::printf("style 10 without a caption: repaint %.2f us, fill and blit %.2f us\n", bench::median(repaints),
+                bench::median(fills));
     ::DestroyWindow(button);
   }
 
   // Where a style-6 repaint's time goes: each visual-style call on its own, on the same surface.
   if (HTHEME theme = ::OpenThemeData(main, L"Button")) {
     const RECT r{0, 0, 113, 33}, grown{-1, -1, 114, 34};
-    const double open = microsecondsEach(n, [&] { ::CloseThemeData(::OpenThemeData(main, L"Button")); });
-    const double region = microsecondsEach(n, [&] {
+    const double open = bench::microsecondsEach(n, [&] { ::CloseThemeData(::OpenThemeData(main, L"Button")); });
+    const double region = bench::microsecondsEach(n, [&] {
       HRGN rgn = nullptr;
       if (SUCCEEDED(::GetThemeBackgroundRegion(theme, plain.dc(), 1, 1, &grown, &rgn))) ::DeleteObject(rgn);
     });
-    const double draw = microsecondsEach(n, [&] { ::DrawThemeBackground(theme, plain.dc(), 1, 1, &r, &r); });
+    const double draw = bench::microsecondsEach(n, [&] { ::DrawThemeBackground(theme, plain.dc(), 1, 1, &r, &r); });
     std::printf("style 6 parts (us): open and close %.2f, background region %.2f, draw background %.2f\n", open, region,
                 draw);
     ::CloseThemeData(theme);

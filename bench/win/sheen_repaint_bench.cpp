@@ -11,15 +11,12 @@
 #include <vector>
 
 #include "controls/sheenbutton/win32/sheen_button_window.h"
+#include "bench_timing.h"
 #include "controls/win32/create_button.h"
 #include "gfx/win32/dib_surface.h"
 #include "platform/win32/handles.h"
 
 namespace {
-
-LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  return ::DefWindowProcW(hwnd, message, wparam, lparam);
-}
 
 gfx::win32::DibSurface* g_plain = nullptr;
 
@@ -36,31 +33,10 @@ LRESULT CALLBACK plainProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM l
   return ::DefWindowProcW(hwnd, message, wparam, lparam);
 }
 
-template <typename F>
-double microsecondsEach(int n, F&& f) {
-  const auto start = std::chrono::steady_clock::now();
-  for (int i = 0; i < n; ++i) f();
-  ::GdiFlush();
-  const std::chrono::duration<double, std::micro> took = std::chrono::steady_clock::now() - start;
-  return took.count() / n;
-}
-
-double median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
-
 }  // namespace
 
 int main() {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = procedure;
-  wc.hInstance = ::GetModuleHandleW(nullptr);
-  wc.lpszClassName = L"SheenButtonBench";
-  ::RegisterClassExW(&wc);
-  HWND main = ::CreateWindowExW(0, L"SheenButtonBench", L"bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
-                                nullptr, nullptr, wc.hInstance, nullptr);
+  HWND main = bench::hostWindow(L"SheenButtonBench");
   controls::win32::ButtonSpec desc{
       1, L"", 10, 10, 49, 41, {{"style", "7"}, {"caption", ""}, {"colorscheme", "0"}, {"font", "MS Sans Serif,8.25"}}};
   HWND button = controls::win32::createButton(main, desc);
@@ -74,7 +50,10 @@ int main() {
   plain.resize(49, 41);
   g_plain = &plain;
   platform::win32::WindowDc dc(button);
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
   wc.lpfnWndProc = plainProcedure;
+  wc.hInstance = ::GetModuleHandleW(nullptr);
   wc.lpszClassName = L"PlainBench";
   ::RegisterClassExW(&wc);
   HWND plainWindow = ::CreateWindowExW(0, L"PlainBench", L"", WS_CHILD | WS_VISIBLE, 80, 10, 49, 41, main, nullptr,
@@ -83,16 +62,16 @@ int main() {
   const int n = 3000;
   std::vector<double> repaintRatios, paintRatios, paintToPlainPaint;
   for (int round = 0; round < 7; ++round) {
-    const double repaint = microsecondsEach(n, [&] { control.redraw(controls::sheenbutton::kSheenNormal); });
-    const double paint = microsecondsEach(n, [&] {
+    const double repaint = bench::microsecondsEach(n, [&] { control.redraw(controls::sheenbutton::kSheenNormal); });
+    const double paint = bench::microsecondsEach(n, [&] {
       ::InvalidateRect(button, nullptr, FALSE);
       ::UpdateWindow(button);
     });
-    const double fill = microsecondsEach(n, [&] {
+    const double fill = bench::microsecondsEach(n, [&] {
       plain.surface().clear(0xE99950);
       plain.blitTo(dc.get(), 0, 0);
     });
-    const double plainPaint = microsecondsEach(n, [&] {
+    const double plainPaint = bench::microsecondsEach(n, [&] {
       ::InvalidateRect(plainWindow, nullptr, FALSE);
       ::UpdateWindow(plainWindow);
     });
@@ -107,6 +86,7 @@ int main() {
   std::printf(
       "median ratios: repaint / fill and blit %.2f; WM_PAINT / fill and blit %.2f; WM_PAINT / plain "
       "WM_PAINT %.2f (goal 20 or less); shapes built %d\n",
-      median(repaintRatios), median(paintRatios), median(paintToPlainPaint), control.shapesBuilt());
+      bench::median(repaintRatios), bench::median(paintRatios), bench::median(paintToPlainPaint),
+      control.shapesBuilt());
   return 0;
 }

@@ -33,6 +33,13 @@ class ControlWindowBase : public platform::win32::Window {
   // The class every control window registers: double clicks, and a DC of its own, since every
   // state change repaints at once and asking for a common DC each time costs more than a skin.
   static bool registerControlClass(const wchar_t* className);
+  // The control of class T behind a window of the class named, or null for any other window.
+  template <typename T>
+  static T* fromClass(HWND hwnd, const wchar_t* className) {
+    wchar_t name[32] = {};
+    if (!hwnd || !::GetClassNameW(hwnd, name, 32) || ::lstrcmpW(name, className) != 0) return nullptr;
+    return static_cast<T*>(fromHandle(hwnd));
+  }
 
   int clientWidth() const;
   int clientHeight() const;

@@ -2,7 +2,6 @@
 
 #include <windowsx.h>
 
-#include <cwchar>
 #include <memory>
 #include <utility>
 
@@ -35,11 +34,7 @@ HWND SheenWindow::create(const ButtonArgs& args) {
   return hwnd;
 }
 
-SheenWindow* SheenWindow::fromHwnd(HWND hwnd) {
-  wchar_t name[32] = {};
-  if (!hwnd || !::GetClassNameW(hwnd, name, 32) || std::wcscmp(name, kClassName) != 0) return nullptr;
-  return static_cast<SheenWindow*>(fromHandle(hwnd));
-}
+SheenWindow* SheenWindow::fromHwnd(HWND hwnd) { return fromClass<SheenWindow>(hwnd, kClassName); }
 
 // The surface keeps the last repaint; a paint message only shows it again.
 void SheenWindow::paintNow() { showSurface(); }

@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cwchar>
 #include <memory>
 #include <vector>
 
@@ -34,11 +33,7 @@ HWND ButtonWindow::create(const ButtonArgs& args) {
   return hwnd;
 }
 
-ButtonWindow* ButtonWindow::fromHwnd(HWND hwnd) {
-  wchar_t name[32] = {};
-  if (!hwnd || !::GetClassNameW(hwnd, name, 32) || std::wcscmp(name, kClassName) != 0) return nullptr;
-  return static_cast<ButtonWindow*>(fromHandle(hwnd));
-}
+ButtonWindow* ButtonWindow::fromHwnd(HWND hwnd) { return fromClass<ButtonWindow>(hwnd, kClassName); }
 
 // Runs ahead of the window's own procedure for the four messages it watches, then passes every
 // message on unchanged.
