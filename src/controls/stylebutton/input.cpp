@@ -20,6 +20,7 @@ void StyleButton::show() {
 
 void StyleButton::hide() {
   isShown_ = false;
+  // The container has its tip back; the tooltip window is left as it is.
   host_.setContainerToolTip(props_.toolTipText);
 }
 
@@ -123,11 +124,13 @@ void StyleButton::hookMouseMove() {
   buttonState_ = kStateHot;
   repaint();
   host_.raise(Event::MouseEnter);
+  buildTooltip();
 }
 
 void StyleButton::hookMouseLeave() {
   mouseInside_ = false;
   buttonState_ = kStateNormal;
+  removeTooltip();
   repaint();
   host_.raise(Event::MouseLeave);
 }

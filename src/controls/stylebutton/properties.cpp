@@ -65,7 +65,7 @@ constexpr Row kRows[] = {
     {"HighlightColor",        &P::highlightColor,        kSysHighlight,  kSysHighlight,  kSysHighlight,  {"HighlightColor", Repaint}},
     {"FontColor",             &P::fontColor,             kSysText,       kSysText,       kSysText,       {"FontColor", Repaint}},
     {"FontHighlightColor",    &P::fontHighlightColor,    kSysText,       kSysText,       kSysText,       {"FontHighlightColor", Repaint}},
-    {"ToolTipText",           &P::toolTipText,           "",             "",             containersTip,  {"ToolTipText", Repaint}},
+    {"ToolTipText",           &P::toolTipText,           "",             "",             containersTip,  {"ToolTipText", RebuildTooltip}},
     {"Tooltiptitle",          &P::toolTipTitle,          "",             "",             kAlways,        {"TooltipTitle", Repaint}},
     {"ToolTipIcon",           &P::toolTipIcon,           kTipIconNone,   kTipIconNone,   kAlways,        {"TooltipIcon", Repaint}},
     {"ToolTipType",           &P::toolTipType,           kTipBalloon,    kTipBalloon,    kAlways,        {"ToolTipType", Repaint}},
@@ -158,6 +158,7 @@ void StyleButton::initNew(std::string_view name) {
   readSystemColours();
   captionFormat_ = gfx::kTextCenter | gfx::kTextWordBreak;
   iconMargin_ = 4;
+  if (const AboutPort* panel = host_.aboutPanel()) aboutStyle_ = panel->style();
 }
 
 bool StyleButton::load(const PropertyBag& bag) {
@@ -208,6 +209,10 @@ void StyleButton::set(V&& value) {
 void StyleButton::afterSet(SetterEffect effect) {
   switch (effect) {
     case SetterEffect::Repaint: repaint(); break;
+    case SetterEffect::RebuildTooltip:
+      buildTooltip();
+      repaint();
+      break;
     case SetterEffect::Resize:
       resizeStep();
       repaint();

@@ -73,11 +73,12 @@ struct Properties {
 // What a setter does after it stored the value and told the container.
 enum class SetterEffect {
   Repaint,
-  Resize,         // resize step, repaint
-  ResizeTwice,    // resize step, repaint, resize step, repaint
-  EnableWindow,   // state normal, repaint, then the host window is enabled or disabled to match
-  FontToHost,     // the font goes to the host's drawing surface, repaint
-  PointerToHost,  // the pointer goes to the host window; no repaint
+  RebuildTooltip,  // the tooltip is built again (its text taken from the container's), repaint
+  Resize,          // resize step, repaint
+  ResizeTwice,     // resize step, repaint, resize step, repaint
+  EnableWindow,    // state normal, repaint, then the host window is enabled or disabled to match
+  FontToHost,      // the font goes to the host's drawing surface, repaint
+  PointerToHost,   // the pointer goes to the host window; no repaint
 };
 
 }  // namespace controls::stylebutton

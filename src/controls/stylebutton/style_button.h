@@ -1,8 +1,9 @@
 #pragma once
 // The StyleButton control without its window. The window (or a test) is its host and feeds it the
-// container's notifications. The class is written in three parts: properties.cpp (the property
-// table, new instance, load, store and the setters), input.cpp (notifications and the input
-// state machine) and pipeline.cpp (resize step and repaint); the painters are in styles/.
+// container's notifications. The class is written in parts: properties.cpp (the property table,
+// new instance, load, store and the setters), input.cpp (notifications and the input state
+// machine), pipeline.cpp (resize step and repaint), tooltip.cpp (its own tooltip) and
+// about_box.cpp (the about box); the painters are in styles/.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -10,9 +11,11 @@
 
 #include "controls/common/host.h"
 #include "controls/common/property_bag.h"
+#include "controls/stylebutton/about_box.h"
 #include "controls/stylebutton/properties.h"
 #include "controls/stylebutton/renderer.h"
 #include "controls/stylebutton/theme.h"
+#include "controls/stylebutton/tooltip.h"
 #include "gfx/region.h"
 #include "gfx/surface.h"
 #include "gfx/text.h"
@@ -32,10 +35,14 @@ using common::PropertyBag;
 class ButtonHost : public common::ControlHost {
  public:
   virtual bool displayAsDefault() const = 0;
+  // The tip text the container keeps for the control.
   virtual std::string containerToolTip() const = 0;
   virtual void setContainerToolTip(const std::string& text) = 0;
   // The visual styles of the control's window; null where the platform has none.
   virtual ThemePort* theme() { return nullptr; }
+  // The control's own tooltip window and its about panel; null where the host has none.
+  virtual TooltipPort* tooltip() { return nullptr; }
+  virtual AboutPort* aboutPanel() { return nullptr; }
 };
 
 class StyleButton {
@@ -75,6 +82,7 @@ class StyleButton {
 
   // Methods.
   void refresh() { repaint(); }
+  void about();
   static std::string version() { return "3.6.2"; }
   int openLink(std::string_view link) { return host_.shellOpen(link); }
 
@@ -158,6 +166,10 @@ class StyleButton {
   void drawCaption(gfx::Surface& s);
   void clickHandling();
   void armTracking();
+  void buildTooltip();
+  void removeTooltip();
+  // A colour or a system-colour reference as the system shows it now; -1 when it is neither.
+  std::int64_t colourNow(gfx::Colour c) const;
   // Stores a property's value and does what its row's setter column says (properties.cpp).
   template <auto Member, class V>
   void set(V&& value);
@@ -181,6 +193,8 @@ class StyleButton {
   unsigned captionFormat_ = gfx::kTextCenter | gfx::kTextWordBreak;
   bool trackingAvailable_ = false;
   bool hookInstalled_ = false;
+  // The about panel's window style as a newly placed control found it; 0 for a loaded one.
+  std::uint32_t aboutStyle_ = 0;
   gfx::Region windowRegion_;  // the shape last given to the window
   // The system colours the repaint uses, read at creation, load and each colour change: asking the
   // system for them on every repaint cost more than painting a skin.

@@ -88,6 +88,16 @@ void FormWindow::setText(int id, const std::string& utf8) {
   if (child && text(id) != utf8) ::SetWindowTextW(child, widen(utf8).c_str());
 }
 
+std::string FormWindow::tipText(HWND child) const {
+  const auto it = tips_.find(child);
+  return it == tips_.end() ? std::string() : it->second;
+}
+
+void FormWindow::setTipText(HWND child, const std::string& utf8) {
+  if (utf8.empty()) tips_.erase(child);
+  else tips_[child] = utf8;
+}
+
 void FormWindow::setBackground(UniqueBitmap picture) {
   background_ = std::move(picture);
   backgroundBrush_.reset(background_ ? ::CreatePatternBrush(background_.get()) : nullptr);

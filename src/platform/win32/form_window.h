@@ -49,6 +49,10 @@ class FormWindow : public Window {
   std::string text(int id) const;
   // Leaves a control whose text is already the same alone: no caret move, no change notice.
   void setText(int id, const std::string& utf8);
+  // The tip text the window keeps for a child control, as a container does; a control that shows
+  // its own tip takes it from here and gives it back.
+  std::string tipText(HWND child) const;
+  void setTipText(HWND child, const std::string& utf8);
 
  protected:
   // Registers the class, creates the window hidden and then its children in table order,
@@ -74,6 +78,7 @@ class FormWindow : public Window {
   std::map<int, HWND> controls_;
   std::vector<HWND> links_;
   std::map<std::pair<int, int>, std::function<void()>> commands_;
+  std::map<HWND, std::string> tips_;
   UniqueBitmap background_;
   UniqueBrush backgroundBrush_;
   HWND lastFocus_ = nullptr;

@@ -12,14 +12,11 @@
 
 namespace testsupport {
 
-inline bool saveScreenshot(HWND hwnd, const std::string& name) {
+// What the screen shows in r (screen coordinates), whatever windows make it up.
+inline bool saveScreenshot(const RECT& r, const std::string& name) {
   const char* dir = std::getenv("QFV_SHOTS");
   if (!dir || !*dir) return false;
   ::CreateDirectoryA(dir, nullptr);
-  ::UpdateWindow(hwnd);
-  ::Sleep(200);  // let the desktop finish drawing the window
-  RECT r{};
-  if (!::GetWindowRect(hwnd, &r)) return false;
   const int w = r.right - r.left;
   const int h = r.bottom - r.top;
   platform::win32::WindowDc screen(nullptr);
@@ -48,6 +45,16 @@ inline bool saveScreenshot(HWND hwnd, const std::string& name) {
   out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof(info.bmiHeader));
   out.write(static_cast<const char*>(bits), static_cast<std::streamsize>(stride) * h);
   return static_cast<bool>(out);
+}
+
+inline bool saveScreenshot(HWND hwnd, const std::string& name) {
+  const char* dir = std::getenv("QFV_SHOTS");
+  if (!dir || !*dir) return false;
+  ::UpdateWindow(hwnd);
+  ::Sleep(200);  // let the desktop finish drawing the window
+  RECT r{};
+  if (!::GetWindowRect(hwnd, &r)) return false;
+  return saveScreenshot(r, name);
 }
 
 }  // namespace testsupport

@@ -176,6 +176,20 @@ void ControlWindowBase::notifyClick() {
   }
 }
 
+platform::win32::FormWindow* ControlWindowBase::container() const {
+  return hwnd() ? dynamic_cast<platform::win32::FormWindow*>(fromHandle(::GetParent(hwnd()))) : nullptr;
+}
+
+std::string ControlWindowBase::containerTip() const {
+  if (const platform::win32::FormWindow* form = container()) return form->tipText(hwnd());
+  return ownTip_;
+}
+
+void ControlWindowBase::setContainerTip(const std::string& text) {
+  if (platform::win32::FormWindow* form = container()) form->setTipText(hwnd(), text);
+  else ownTip_ = text;
+}
+
 void ControlWindowBase::syncWindowText(const std::string& caption) {
   if (syncingText_ || !hwnd()) return;
   syncingText_ = true;

@@ -14,6 +14,7 @@
 
 #include "controls/common/host.h"
 #include "gfx/win32/dib_surface.h"
+#include "platform/win32/form_window.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/window.h"
 
@@ -62,6 +63,10 @@ class ControlWindowBase : public platform::win32::Window {
   // A stored picture: "res:<id>" is an icon of the program, a path ending ".bmp" a bitmap file,
   // any other path an icon file.
   static std::optional<Picture> loadStoredPicture(std::string_view source);
+  // The tip text the control's container keeps for it. A parent that is not one of our forms
+  // keeps none, so the control keeps it itself.
+  std::string containerTip() const;
+  void setContainerTip(const std::string& text);
   // Sets the window text without telling the control (it is the control's own caption).
   void syncWindowText(const std::string& caption);
   bool syncingText() const { return syncingText_; }
@@ -79,8 +84,11 @@ class ControlWindowBase : public platform::win32::Window {
   virtual void windowTextChanged(const std::string&) {}
 
  private:
+  platform::win32::FormWindow* container() const;
+
   bool owned_ = false;
   bool syncingText_ = false;
+  std::string ownTip_;
   int pointer_ = 0;
   LPCWSTR customPointer_ = nullptr;
   FontSpec fontSpec_;

@@ -147,7 +147,10 @@ LRESULT ButtonWindow::onMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_ENABLE:
       if ((wparam != 0) != control_.enabled()) control_.setEnabled(wparam != 0);
       return 0;
-    case WM_DESTROY: control_.terminate(); break;
+    case WM_DESTROY:
+      control_.terminate();
+      tooltip_.reset();
+      break;
     default: break;
   }
   return Window::onMessage(message, wparam, lparam);
@@ -185,6 +188,16 @@ ThemePort* ButtonWindow::theme() {
     });
   }
   return theme_ ? &*theme_ : nullptr;
+}
+
+TooltipPort* ButtonWindow::tooltip() {
+  if (!tooltip_ && hwnd()) tooltip_.emplace(hwnd());
+  return tooltip_ ? &*tooltip_ : nullptr;
+}
+
+AboutPort* ButtonWindow::aboutPanel() {
+  if (!about_ && hwnd()) about_ = AboutPanel::make(hwnd());
+  return about_.get();
 }
 
 bool ButtonWindow::paintIconGrayscale(HDC target, HICON icon, int x, int y, int height, int width) {

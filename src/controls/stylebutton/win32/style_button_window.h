@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -12,7 +13,9 @@
 #include "controls/common/win32/control_window.h"
 #include "controls/common/win32/mouse_tracking.h"
 #include "controls/stylebutton/style_button.h"
+#include "controls/stylebutton/win32/about_panel.h"
 #include "controls/stylebutton/win32/theme_win32.h"
+#include "controls/stylebutton/win32/tooltip_win32.h"
 
 namespace controls::stylebutton::win32 {
 
@@ -47,14 +50,20 @@ class ButtonWindow final : public common::win32::ControlWindow<ButtonHost> {
   void propertyChanged(std::string_view name) override;
   bool userMode() const override { return true; }
   bool displayAsDefault() const override { return isDefault_; }
-  std::string containerToolTip() const override { return containerTip_; }
-  void setContainerToolTip(const std::string& text) override { containerTip_ = text; }
+  std::string containerToolTip() const override { return containerTip(); }
+  void setContainerToolTip(const std::string& text) override { setContainerTip(text); }
   bool findTrackingFunction() override { return tracking_.find(); }
   void installHook() override;
   void removeHook() override;
   void armLeaveTracking() override { tracking_.arm(hwnd()); }
   void raise(Event event) override;
   ThemePort* theme() override;
+  TooltipPort* tooltip() override;
+  AboutPort* aboutPanel() override;
+
+  // The tooltip window while there is one, and the about panel once it was made (tests look).
+  HWND tooltipWindow() const { return tooltip_ ? tooltip_->hwnd() : nullptr; }
+  HWND aboutWindow() const { return about_ ? about_->hwnd() : nullptr; }
 
  private:
   static constexpr UINT_PTR kHookId = 1;
@@ -66,10 +75,11 @@ class ButtonWindow final : public common::win32::ControlWindow<ButtonHost> {
 
   bool loaded_ = false;
   bool isDefault_ = false;
-  std::string containerTip_;
   common::win32::LeaveTracking tracking_;
   bool hooked_ = false;
   std::optional<UxTheme> theme_;
+  std::optional<OwnTooltip> tooltip_;
+  std::unique_ptr<AboutPanel> about_;
   StyleButton control_;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 // A container and window for the control in native tests: records what the control asks of it
 // and draws on a plain surface. Text is measured as 6 x 13 pixels a character, on one line.
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -47,6 +48,76 @@ inline gfx::SystemColours classicColours() {
   return c;
 }
 
+inline std::string hex(std::uint32_t v) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%06X", static_cast<unsigned>(v));
+  return buffer;
+}
+
+// A tooltip window as the calls made on it, written into *log (the test may point it at the log
+// the events go to). refuse names a call that fails.
+class FakeTooltip final : public controls::stylebutton::TooltipPort {
+ public:
+  bool exists() const override { return alive; }
+  bool create(unsigned style) override {
+    log->push_back("create " + hex(style));
+    if (refuse == "create") return false;
+    alive = true;
+    ++made;
+    return true;
+  }
+  bool addTool(gfx::Rect r, const std::string& text) override {
+    log->push_back("add " + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+                   std::to_string(r.bottom) + " \"" + text + "\"");
+    return refuse != "add";
+  }
+  bool setTitle(int icon, const std::string& title) override {
+    log->push_back("title " + std::to_string(icon) + " \"" + title + "\"");
+    return refuse != "title";
+  }
+  bool setTextColour(std::uint32_t c) override {
+    log->push_back("text colour " + hex(c));
+    return refuse != "text colour";
+  }
+  bool setBackColour(std::uint32_t c) override {
+    log->push_back("back colour " + hex(c));
+    return true;
+  }
+  void remove() override {
+    log->push_back("remove");
+    alive = false;
+  }
+
+  std::vector<std::string> own;
+  std::vector<std::string>* log = &own;
+  std::string refuse;
+  bool alive = false;
+  int made = 0;
+};
+
+// The about panel as the calls made on it.
+class FakeAbout final : public controls::stylebutton::AboutPort {
+ public:
+  std::uint32_t style() const override { return designStyle; }
+  bool show() override { return step("show"); }
+  bool setStyle(std::uint32_t s) override { return step("style " + hex(s)); }
+  bool makeTopmost() override { return step("topmost"); }
+  bool applyFrame() override { return step("frame"); }
+  bool setTitle(std::string_view t) override { return step("title \"" + std::string(t) + "\""); }
+  bool detach() override { return step("detach"); }
+
+  std::uint32_t designStyle = 0;
+  std::vector<std::string> log;
+  std::string refuse;  // the first word of a call that fails
+
+ private:
+  bool step(std::string call) {
+    const bool ok = refuse.empty() || call.rfind(refuse, 0) != 0;
+    log.push_back(std::move(call));
+    return ok;
+  }
+};
+
 class FakeHost : public controls::stylebutton::ButtonHost {
  public:
   FakeHost(int w = 113, int h = 33) : w_(w), h_(h) {}
@@ -55,6 +126,8 @@ class FakeHost : public controls::stylebutton::ButtonHost {
   bool userMode() const override { return user; }
   bool displayAsDefault() const override { return asDefault; }
   controls::stylebutton::ThemePort* theme() override { return themePort; }
+  controls::stylebutton::TooltipPort* tooltip() override { return tooltipPort; }
+  controls::stylebutton::AboutPort* aboutPanel() override { return aboutPort; }
   std::string containerToolTip() const override { return tip; }
   void setContainerToolTip(const std::string& text) override { tip = text; }
   gfx::Colour systemColour(int index) const override { return system[static_cast<std::size_t>(index)]; }
@@ -113,6 +186,8 @@ class FakeHost : public controls::stylebutton::ButtonHost {
 
   gfx::SystemColours system = classicColours();
   controls::stylebutton::ThemePort* themePort = nullptr;  // none: no visual styles
+  controls::stylebutton::TooltipPort* tooltipPort = nullptr;
+  controls::stylebutton::AboutPort* aboutPort = nullptr;
   bool user = true, asDefault = false, tracking = true, windowEnabled = true;
   std::string tip;
   int pointer = 0, repaints = 0, shellResult = 42, regionsSet = 0;

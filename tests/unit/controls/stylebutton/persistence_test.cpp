@@ -134,7 +134,9 @@ TEST(StyleButtonSettings, StoreWritesEveryKeyInOrderWhenNothingIsDefault) {
   b.setHighlightColor(2);
   b.setFontColor(3);
   b.setFontHighlightColor(4);
-  b.setToolTipText("mine");
+  // The setter takes the container's tip (and empties the container's), whatever it is given.
+  host.tip = "mine";
+  b.setToolTipText("replaced");
   b.setToolTipTitle("t");
   b.setToolTipBackColor(5);
   b.setToolTipForeColor(6);
