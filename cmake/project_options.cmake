@@ -8,8 +8,8 @@ if(WIN32)
     UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601 WINVER=0x0601)
   # Without a static runtime the exe does not start under Wine (no MinGW DLLs there).
   target_link_options(qfv_options INTERFACE -static -static-libgcc -static-libstdc++)
-  # A release build keeps only the code it reaches, without symbols.
-  target_compile_options(qfv_options INTERFACE $<$<CONFIG:Release>:-ffunction-sections -fdata-sections>)
+  # A release build is built for size and keeps only the code it reaches, without symbols.
+  target_compile_options(qfv_options INTERFACE $<$<CONFIG:Release>:-Os -ffunction-sections -fdata-sections>)
   target_link_options(qfv_options INTERFACE $<$<CONFIG:Release>:-Wl,--gc-sections -s>)
 elseif(QFV_SANITIZE)
   target_compile_options(qfv_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer

@@ -186,24 +186,6 @@ Shape flipY(const Shape& s) {
   return [=](double u, double v) { return s(u, 1 - v); };
 }
 
-// The ramp the background is drawn from: every pixel is one of its 256 steps.
-std::uint32_t rampColour(double t) {
-  struct Stop {
-    double t;
-    int r, g, b;
-  };
-  static const Stop stops[] = {
-      {0.0, 0xF0, 0xF5, 0xFA}, {0.45, 0xC6, 0xD5, 0xE7}, {0.80, 0x8E, 0xAA, 0xCD}, {1.0, 0x4B, 0x6F, 0xA0}};
-  t = std::clamp(t, 0.0, 1.0);
-  std::size_t i = 0;
-  while (i + 2 < std::size(stops) && t > stops[i + 1].t) ++i;
-  const Stop& a = stops[i];
-  const Stop& b = stops[i + 1];
-  const double f = (t - a.t) / (b.t - a.t);
-  const auto mix = [f](int x, int y) { return static_cast<std::uint32_t>(std::lround(x + (y - x) * f)); };
-  return 0xFF000000u | (mix(a.r, b.r) << 16) | (mix(a.g, b.g) << 8) | mix(a.b, b.b);
-}
-
 void drawFolder(Image& img, Rgba light, Rgba dark, bool open) {
   paint(img, roundRect(0.06, 0.16, 0.46, 0.34, 0.04), dark);
   paint(img, roundRect(0.04, 0.24, 0.96, 0.88, 0.05), dark);
@@ -324,30 +306,6 @@ std::string bmpHeaders(const Image& image, int bits, std::uint32_t paletteSize, 
 
 }  // namespace
 
-Image background() {
-  Image img{kBackgroundWidth, kBackgroundHeight,
-            std::vector<std::uint32_t>(static_cast<std::size_t>(kBackgroundWidth * kBackgroundHeight))};
-  // An ordered dither between neighbouring ramp steps keeps the gradient free of bands.
-  static const int bayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
-  for (int y = 0; y < img.height; ++y) {
-    for (int x = 0; x < img.width; ++x) {
-      double t = 0.08 + 0.62 * y / (img.height - 1);
-      // A soft light in the top right corner and a faint diagonal grain.
-      const double gx = (x - 520.0) / 170.0;
-      const double gy = (y - 10.0) / 110.0;
-      t -= 0.10 * std::exp(-(gx * gx + gy * gy) / 2);
-      t += 0.008 * std::sin((x + y) * 0.30);
-      // The band behind the bottom row of buttons.
-      if (y >= 480) t = 0.80 + 0.18 * (y - 480) / (img.height - 480.0);
-      if (y == 480) t = 1.0;
-      const double level = std::clamp(t, 0.0, 1.0) * 255 + (bayer[y % 4][x % 4] + 0.5) / 16 - 0.5;
-      const int index = std::clamp(static_cast<int>(std::lround(level)), 0, 255);
-      img.argb[static_cast<std::size_t>(y * img.width + x)] = rampColour(index / 255.0);
-    }
-  }
-  return img;
-}
-
 Image arrow(bool down, int size) {
   Image img = blank(size);
   const Rgba fill = down ? rgb(0x34, 0xA8, 0x4E) : rgb(0xE0, 0x5A, 0x2C);
@@ -416,35 +374,6 @@ Image smallIconStrip() {
   return strip;
 }
 
-std::string encodeBmp8(const Image& image) {
-  std::vector<std::uint32_t> palette;
-  std::vector<std::uint8_t> indices(image.argb.size());
-  for (std::size_t i = 0; i < image.argb.size(); ++i) {
-    const std::uint32_t c = image.argb[i] & 0xFFFFFF;
-    auto it = std::find(palette.begin(), palette.end(), c);
-    if (it == palette.end()) {
-      if (palette.size() == 256) return {};
-      palette.push_back(c);
-      it = palette.end() - 1;
-    }
-    indices[i] = static_cast<std::uint8_t>(it - palette.begin());
-  }
-  const auto stride = (static_cast<std::uint32_t>(image.width) + 3) & ~3u;
-  std::string out = bmpHeaders(image, 8, static_cast<std::uint32_t>(palette.size()), stride);
-  for (std::uint32_t c : palette) {
-    out += static_cast<char>(c & 0xFF);
-    out += static_cast<char>((c >> 8) & 0xFF);
-    out += static_cast<char>((c >> 16) & 0xFF);
-    out += '\0';
-  }
-  for (int row = image.height - 1; row >= 0; --row) {
-    const auto* begin = indices.data() + static_cast<std::size_t>(row) * static_cast<std::size_t>(image.width);
-    out.append(reinterpret_cast<const char*>(begin), static_cast<std::size_t>(image.width));
-    out.append(stride - static_cast<std::uint32_t>(image.width), '\0');
-  }
-  return out;
-}
-
 std::string encodeBmp24(const Image& image) {
   const auto stride = (static_cast<std::uint32_t>(image.width) * 3 + 3) & ~3u;
   std::string out = bmpHeaders(image, 24, 0, stride);
@@ -460,7 +389,6 @@ std::string encodeBmp24(const Image& image) {
   return out;
 }
 
-std::string backgroundBmp() { return encodeBmp8(background()); }
 std::string arrowDownIco() { return encodeIco({arrow(true, 16), arrow(true, 32)}); }
 std::string arrowUpIco() { return encodeIco({arrow(false, 16), arrow(false, 32)}); }
 std::string smallIconsBmp() { return encodeBmp24(smallIconStrip()); }

@@ -23,14 +23,11 @@ std::string appIco();    // 16 and 32 px
 std::string aboutIco();  // the about window's, 48 px
 
 // The main window's pictures.
-inline constexpr int kBackgroundWidth = 623;
-inline constexpr int kBackgroundHeight = 600;
 inline constexpr int kSmallIconCount = 40;
 inline constexpr int kSmallIconTiles = 35;  // counting from 1: the small window of coloured tiles
 // Where the small-icon strip has no picture: image lists treat it as transparent.
 inline constexpr std::uint32_t kSmallIconKey = 0xFFFF00FF;
 
-Image background();
 // An arrow pointing down (into the list) or up (out of it); the main window's add and remove
 // buttons show the 32 x 32 one.
 Image arrow(bool down, int size = 16);
@@ -39,12 +36,9 @@ Image smallIcon(int n);
 // The set side by side, 640 x 16, drawn over white with the key colour where nothing is drawn.
 Image smallIconStrip();
 
-// A bottom-up .bmp file: 8 bits a pixel with a palette of at most 256 colours (the image must
-// not hold more), or 24 bits a pixel.
-std::string encodeBmp8(const Image& image);
+// A bottom-up .bmp file of 24 bits a pixel.
 std::string encodeBmp24(const Image& image);
 
-std::string backgroundBmp();
 std::string arrowDownIco();
 std::string arrowUpIco();
 std::string smallIconsBmp();

@@ -24,8 +24,7 @@ TEST(Art, CommittedMainWindowPicturesMatchTheGenerator) {
   const struct {
     const char* file;
     std::string bytes;
-  } cases[] = {{"form1_background.bmp", art::backgroundBmp()},
-               {"form1_arrow_down.ico", art::arrowDownIco()},
+  } cases[] = {{"form1_arrow_down.ico", art::arrowDownIco()},
                {"form1_arrow_up.ico", art::arrowUpIco()},
                {"form1_small_icons.bmp", art::smallIconsBmp()}};
   for (const auto& c : cases) {
@@ -42,8 +41,7 @@ TEST(Art, BitmapHeadersGiveSizeDepthAndPalette) {
     const char* name;
     std::string bmp;
     std::uint32_t width, height, bits, stride;
-  } cases[] = {{"background", art::backgroundBmp(), 623, 600, 8, 624},
-               {"small icons", art::smallIconsBmp(), 640, 16, 24, 1920}};
+  } cases[] = {{"small icons", art::smallIconsBmp(), 640, 16, 24, 1920}};
   for (const auto& c : cases) {
     ASSERT_GE(c.bmp.size(), 54u) << c.name;
     EXPECT_EQ(u16(c.bmp, 0), 0x4D42) << c.name;
@@ -55,37 +53,6 @@ TEST(Art, BitmapHeadersGiveSizeDepthAndPalette) {
     EXPECT_EQ(c.bmp.size(), u32(c.bmp, 10) + c.stride * c.height) << c.name;
     EXPECT_EQ(u32(c.bmp, 2), c.bmp.size()) << c.name;
   }
-}
-
-TEST(Art, EightBitBitmapRoundTripsItsPixelsThroughThePalette) {
-  art::Image img{3, 2, {0xFF102030, 0xFF405060, 0xFF102030, 0xFFFFFFFF, 0xFF000000, 0xFF405060}};
-  const std::string bmp = art::encodeBmp8(img);
-  ASSERT_EQ(u32(bmp, 46), 4u) << "four distinct colours";
-  const std::size_t pixels = u32(bmp, 10);
-  for (int y = 0; y < 2; ++y) {
-    for (int x = 0; x < 3; ++x) {
-      const std::size_t row = static_cast<std::size_t>(1 - y);  // bottom-up
-      const auto index = static_cast<unsigned char>(bmp[pixels + row * 4 + static_cast<std::size_t>(x)]);
-      const std::uint32_t colour = u32(bmp, 54 + 4u * index) | 0xFF000000u;
-      EXPECT_EQ(colour, img.argb[static_cast<std::size_t>(y * 3 + x)]) << "pixel " << x << "," << y;
-    }
-  }
-  art::Image tooMany{300, 1, {}};
-  for (std::uint32_t i = 0; i < 300; ++i) tooMany.argb.push_back(0xFF000000u | i);
-  EXPECT_TRUE(art::encodeBmp8(tooMany).empty()) << "more than 256 colours cannot be stored";
-}
-
-TEST(Art, BackgroundIsDarkerAtTheBottomAndFitsAPalette) {
-  const art::Image bg = art::background();
-  ASSERT_EQ(bg.width, 623);
-  ASSERT_EQ(bg.height, 600);
-  const auto brightness = [&](int x, int y) {
-    const std::uint32_t c = bg.argb[static_cast<std::size_t>(y * bg.width + x)];
-    return ((c >> 16) & 0xFF) + ((c >> 8) & 0xFF) + (c & 0xFF);
-  };
-  EXPECT_GT(brightness(20, 10), brightness(20, 590));
-  EXPECT_EQ(bg.argb[0] >> 24, 0xFFu) << "opaque";
-  EXPECT_FALSE(art::encodeBmp8(bg).empty()) << "more than 256 colours";
 }
 
 TEST(Art, ArrowsPointDownAndUp) {

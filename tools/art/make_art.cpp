@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     return static_cast<bool>(out);
   };
   if (!write("app.ico", art::appIco()) || !write("lock.ico", art::lockIco()) || !write("about.ico", art::aboutIco()) ||
-      !write("form1_background.bmp", art::backgroundBmp()) || !write("form1_arrow_down.ico", art::arrowDownIco()) ||
+      !write("form1_arrow_down.ico", art::arrowDownIco()) ||
       !write("form1_arrow_up.ico", art::arrowUpIco()) || !write("form1_small_icons.bmp", art::smallIconsBmp())) {
     std::cerr << "make_art: cannot write to " << dir << "\n";
     return 1;

@@ -74,21 +74,27 @@ constexpr FrameColours kFramedFrame{fromHex(0x7A95A8), fromHex(0x255783), fromHe
 
 constexpr Colour kDisabledBase = fromHex(0xC0C0B0);
 
-// Row y of gfx::fillEllipse's filled ellipse in box: the first and last pixel, or none.
-std::optional<std::pair<int, int>> ellipseRow(const gfx::Rect& box, int y) {
+// The first and last pixel of a row; none when first > last. (A plain pair: GCC at -Os takes an
+// optional's value for uninitialised.)
+struct RowRun {
+  int first = 0, last = -1;
+  explicit operator bool() const { return first <= last; }
+};
+
+// Row y of gfx::fillEllipse's filled ellipse in box.
+RowRun ellipseRow(const gfx::Rect& box, int y) {
   const double rx = box.width() / 2.0, ry = box.height() / 2.0;
-  if (rx <= 0 || ry <= 0 || y < box.top || y >= box.bottom) return std::nullopt;
+  if (rx <= 0 || ry <= 0 || y < box.top || y >= box.bottom) return {};
   const double cx = box.left + rx, cy = box.top + ry;
   const double dy = (y + 0.5 - cy) / ry;
   const double inside = 1.0 - dy * dy;
-  if (inside < 0) return std::nullopt;
+  if (inside < 0) return {};
   const double half = rx * std::sqrt(inside);
   // std::ceil and std::floor to the same whole numbers, without a library call each.
   const double l = cx - half - 0.5, r = cx + half - 0.5;
   const int left = static_cast<int>(l) + (l > static_cast<int>(l) ? 1 : 0);
   const int right = static_cast<int>(r) - (r < static_cast<int>(r) ? 1 : 0);
-  if (left > right) return std::nullopt;
-  return std::pair{left, right};
+  return {left, right};
 }
 
 }  // namespace
@@ -123,15 +129,15 @@ std::vector<GlowSpan> glowSpans(const std::vector<GlowRing>& rings, int width, i
       for (int row : rows)
         if (row >= 0 && row < height) spans.push_back({row, from, to, ring});
     };
-    std::optional<std::pair<int, int>> outer = ellipseRow(rings[0].box, y);
+    RowRun outer = ellipseRow(rings[0].box, y);
     for (std::size_t k = 0; outer && k < rings.size(); ++k) {
-      const auto inner = k + 1 < rings.size() ? ellipseRow(rings[k + 1].box, y) : std::nullopt;
+      const RowRun inner = k + 1 < rings.size() ? ellipseRow(rings[k + 1].box, y) : RowRun{};
       const int ring = static_cast<int>(k);
       if (!inner) {
-        add(outer->first, outer->second + 1, ring);
+        add(outer.first, outer.last + 1, ring);
       } else {
-        add(outer->first, inner->first, ring);
-        add(inner->second + 1, outer->second + 1, ring);
+        add(outer.first, inner.first, ring);
+        add(inner.last + 1, outer.last + 1, ring);
       }
       outer = inner;
     }

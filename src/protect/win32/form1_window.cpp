@@ -10,6 +10,7 @@
 #include "form1_resource_ids.h"
 #include "controls/win32/create_button.h"
 #include "platform/win32/gdi.h"
+#include "protect/form1_background.h"
 #include "platform/win32/text_win32.h"
 #include "resource_ids.h"
 
@@ -174,6 +175,16 @@ std::wstring itemText(HWND list, int item, int subItem) {
   }
 }
 
+platform::win32::UniqueBitmap backgroundBitmap() {
+  std::uint32_t* bits = nullptr;
+  platform::win32::UniqueBitmap bitmap = platform::win32::createDib(nullptr, kBackgroundWidth, kBackgroundHeight, bits);
+  if (bitmap) {
+    const std::vector<std::uint32_t> pixels = form1Background();
+    std::copy(pixels.begin(), pixels.end(), bits);
+  }
+  return bitmap;
+}
+
 }  // namespace
 
 Form1Window::Form1Window(Ports ports)
@@ -192,8 +203,7 @@ HWND Form1Window::create() {
 
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
   windowIcon_.reset(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, 16, 16, 0)));
-  setBackground(platform::win32::UniqueBitmap(static_cast<HBITMAP>(
-      ::LoadImageW(instance, MAKEINTRESOURCEW(IDB_FORM1_BACKGROUND), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION))));
+  setBackground(backgroundBitmap());
   smallIconStrip_.reset(static_cast<HBITMAP>(
       ::LoadImageW(instance, MAKEINTRESOURCEW(IDB_FORM1_SMALL_ICONS), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   smallIcons_.reset(::ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 40, 0));
