@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/text.h"
 
@@ -20,6 +21,21 @@ constexpr std::uint32_t kDirectory = 0x10;
 constexpr std::uint32_t kArchive = 0x20;
 }  // namespace attr
 
+// An entry of a directory, read through a handle held on the directory.
+struct DirEntry {
+  std::string name;
+  bool directory = false;
+  bool link = false;  // a junction or symbolic link: held itself, never followed
+};
+
+// What an entry inside a locked folder is held for. Each open asks for an access that takes
+// part in sharing checks: an open for attributes alone would block no one.
+enum class HoldAs {
+  File,       // read-data, no sharing
+  Directory,  // list, no sharing, as a locked folder itself
+  Mark,       // read-data, read sharing only: the shell still reads the lock icon
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -28,6 +44,18 @@ class FileSystem {
   // Returns kInvalidHandle on any failure.
   virtual HandleValue openDirectory(const std::string& path, std::uint32_t shareMode) = 0;
   virtual bool closeHandle(HandleValue handle) = 0;
+  // The entries of the directory behind a handle this process holds, without "." and "..";
+  // nothing when they cannot be read. Read through the handle: the path cannot be opened again.
+  virtual std::optional<std::vector<DirEntry>> listHeld(HandleValue directory) {
+    (void)directory;
+    return std::nullopt;
+  }
+  // Opens an entry itself for holding (a link is opened, not followed); kInvalidHandle on any
+  // failure.
+  virtual HandleValue holdEntry(const std::string& path, HoldAs as, bool link) {
+    (void)path, (void)as, (void)link;
+    return kInvalidHandle;
+  }
 
   virtual std::optional<std::uint32_t> attributes(const std::string& path) = 0;
   virtual bool setAttributes(const std::string& path, std::uint32_t attributes) = 0;

@@ -88,7 +88,12 @@ std::vector<ListRow> Form1::listedRows() {
   return rows;
 }
 
-void Form1::cmdlock_Click() { applyButtons(p_.engine.lockAll(listedRows())); }
+void Form1::cmdlock_Click() {
+  applyButtons(p_.engine.lockAll(listedRows()));
+  if (const std::size_t left = p_.engine.leftUnheld(); left > 0 && loaded_) {
+    inform(form1text::kNotAllHeld + std::to_string(left) + ".", MsgIcon::Exclamation);
+  }
+}
 
 void Form1::cmdunlock_Click() { applyButtons(p_.engine.unlockAll()); }
 

@@ -61,6 +61,10 @@ inline constexpr const char* kAlreadyListed = "This folder is already in the lis
 inline constexpr const char* kPleaseSelect = "Please select";
 inline constexpr const char* kLockAllQuestion = "Do you want to lock all folders?";
 inline constexpr const char* kLockAllTitle = "Folder Vardel";
+// When lock all reached its ceiling of held handles; followed by the count left open.
+inline constexpr const char* kNotAllHeld =
+    "The folders are locked, but not everything inside them: at most 16384 files and folders can be held "
+    "at once. Left open: ";
 inline constexpr int kFolderPicture = 35;  // of the list's small-icon set, counting from 1
 }  // namespace form1text
 
@@ -85,7 +89,10 @@ class Form1 {
   // window is loaded the rows wait, and lock all works on them: start-up locks the folders first
   // and makes the window after, since the folders are open to anyone until they are locked.
   void lview_reload();
+  // Tells the user when the locked folders hold more than the engine keeps; at start-up, before
+  // the window is loaded, the caller reports it instead.
   void cmdlock_Click();
+  std::size_t contentsLeftUnheld() const { return p_.engine.leftUnheld(); }
   void cmdunlock_Click();
   void SheenButton1_Click();  // add
   void SheenButton2_Click();  // remove

@@ -1,13 +1,16 @@
 #pragma once
 // Lock all, unlock all and release. A locked folder is held open by this process without sharing
 // (no other process can open, list, rename, move or delete it) and carries the lock mark: the lock
-// icon in its Desktop.ini and the system attribute. Every step that fails is skipped; the
-// operation goes on with the next step and the next folder, and nothing is shown.
+// icon in its Desktop.ini and the system attribute. Its contents are held too, every file and
+// subfolder without sharing and the mark with read sharing, so none of them can be read, changed,
+// moved or deleted by its path. Every step that fails is skipped; the operation goes on with the
+// next step and the next folder, and nothing is shown.
 #include <cstdint>
 #include <map>
 #include <optional>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -32,6 +35,11 @@ class LockEngine {
  public:
   // The share mode of every open: none, so no one else can open a held folder.
   static constexpr std::uint32_t kShareMode = 0;
+  // The most handles held at once. Each open file costs the system kernel memory (a file object
+  // and its name, about a kilobyte), and a system that runs out of them fails every other
+  // program's opens too. The listed folders are held first and always; their contents only up
+  // to this count.
+  static constexpr std::size_t kMostHeld = 16384;
 
   // systemDirectory: where lock.ico lies; unlock all asks the file system for it again.
   LockEngine(platform::FileSystem& fs, platform::Shell& shell, FolderStore& store, std::string systemDirectory);
@@ -41,27 +49,45 @@ class LockEngine {
   LockEngine& operator=(const LockEngine&) = delete;
 
   // Opens and marks every listed folder with an ID; records each new handle when the user is an
-  // administrator.
+  // administrator. Then holds the contents of every locked folder, also what appeared in one
+  // locked earlier.
   ButtonStates lockAll(const std::vector<ListRow>& rows);
   // Releases every row of the store.
   ButtonStates unlockAll();
-  // Closes the handle this process holds for the folder, if the recorded value is one, and takes
-  // the mark's Desktop.ini away (giving back the folder's own). id, when given, must match too.
+  // Lets go of the folder and its contents, if the recorded value is the folder handle this
+  // process holds for it, and takes the mark's Desktop.ini away (giving back the folder's own).
+  // What also lies inside another locked folder stays held. id, when given, must match too.
   void release(const std::string& path, const core::Field& handle, const std::string& id = {});
 
-  // The handles this process holds, by value: the row ID and path each was taken for.
+  // The locked folders, by the value of the folder's own handle (the value its row records):
+  // the row ID and path each was taken for.
   struct Held {
     std::string id;
     std::string path;
+    std::vector<std::string> entries;  // name keys of what this lock holds, the folder first
   };
   const std::map<platform::HandleValue, Held>& held() const { return held_; }
+  // Every handle held for locks: folders, their contents and marks.
+  std::size_t handlesHeld() const { return open_; }
+  // How many entries the last lock all left unheld because kMostHeld was reached.
+  std::size_t leftUnheld() const { return leftUnheld_; }
 
   // The IconFile value of the mark: the system directory's lock.ico.
   std::string lockIconValue() const { return systemDirectory_ + "\\lock.ico"; }
 
  private:
+  // A held path, shared by every lock whose folder holds it (a listed folder inside another).
+  struct Entry {
+    platform::HandleValue handle = platform::kInvalidHandle;  // none while let go for a write
+    std::vector<platform::HandleValue> owners;               // the locks, by folder handle
+  };
+
   void lockOne(const ListRow& row, std::optional<bool>& admin);
+  void holdContents(platform::HandleValue lock);
   void releaseOne(const std::string& path, const core::Field& handle, const std::string& id);
+  void dropLock(std::map<platform::HandleValue, Held>::iterator lock);
+  // Closes a held file for a write of ours; returns whether it was held.
+  bool letGo(const std::string& key);
   // Tells the shell about changed folders: one notice for a directory where many changed.
   void notifyChanged(const std::vector<std::string>& folders);
 
@@ -71,6 +97,9 @@ class LockEngine {
   std::string systemDirectory_;
   DesktopIniCopies copies_;
   std::map<platform::HandleValue, Held> held_;
+  std::unordered_map<std::string, Entry> entries_;  // by name key
+  std::size_t open_ = 0;
+  std::size_t leftUnheld_ = 0;
   // Folders this process wrote the mark into, until released, by name key: two rows may name one
   // folder in different letter cases.
   std::set<std::string> marked_;

@@ -20,6 +20,7 @@
 //   key-to <class> <id> <vk>           press a key in a control
 //   mouse-click-id <class> <id>        click the middle of a control with the mouse
 //   windows                            list the visible top-level windows (class, title, process)
+//   file-held <path>                   exit 0 when another program cannot read the file
 //   owner <class>                      print the process id of each top-level window of the class
 //   version <file> <name>              print a string of the file's version resource
 //   launch-in <folder> <exe>           as launch, with the folder as the working directory
@@ -238,6 +239,14 @@ int run(const std::vector<std::wstring>& a) {
     HANDLE h =
         ::CreateFileW(arg(1).c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const DWORD error = h == INVALID_HANDLE_VALUE ? ::GetLastError() : 0;
+    if (h != INVALID_HANDLE_VALUE) ::CloseHandle(h);
+    std::printf("%lu\n", error);
+    return error == ERROR_SHARING_VIOLATION ? 0 : 1;
+  }
+  if (cmd == L"file-held") {  // another program cannot read the file
+    HANDLE h = ::CreateFileW(arg(1).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                             nullptr, OPEN_EXISTING, 0, nullptr);
     const DWORD error = h == INVALID_HANDLE_VALUE ? ::GetLastError() : 0;
     if (h != INVALID_HANDLE_VALUE) ::CloseHandle(h);
     std::printf("%lu\n", error);

@@ -37,6 +37,11 @@ wait_locked() {  # the folder becomes held within a few seconds
   for i in $(seq 1 100); do drv locked "$1" >/dev/null && return 0; sleep 0.1; done
   return 1
 }
+wait_file_held() {  # a folder's contents are held right after the folders
+  local i
+  for i in $(seq 1 50); do drv file-held "$1" >/dev/null && return 0; sleep 0.1; done
+  return 1
+}
 finish() {
   wineserver -k >/dev/null 2>&1 || true  # whatever is left of the program
   wineserver -p >/dev/null 2>&1 || true
@@ -57,6 +62,7 @@ wine "$setup" /S >/dev/null 2>&1
 rm -rf "$root" "$c/ProgramData/Quillmar Folder Vardel"
 mkdir -p "$root/Photos" "$root/Music" "$root/Add me/inner"
 printf '[Own]\r\nkeep=1\r\n' > "$root/Music/Desktop.ini"
+printf 'not for others\r\n' > "$root/Photos/secret.txt"
 sqlite3 "$sys/accum.lsb" "insert into tab1 (Foldername,Path) values ('Photos','C:\\qfv-e2e\\Photos'),('Music','C:\\qfv-e2e\\Music');"
 
 echo "# start-up locks every listed folder before any password"
@@ -64,6 +70,7 @@ pid=$(launch "$exe")
 check "program started" test -n "$pid"
 check "Photos held right after start-up" wait_locked 'C:\qfv-e2e\Photos'
 check "Music held right after start-up" wait_locked 'C:\qfv-e2e\Music'
+check "a file inside Photos cannot be read by another program" wait_file_held 'C:\qfv-e2e\Photos\secret.txt'
 check "Photos marked with the lock icon" grep -q 'IconFile=C:\\windows\\system32\\lock.ico' "$root/Photos/Desktop.ini"
 check "no window shown at start-up" drv wait-gone Form1 100
 expect_eq "one host window" 1 "$(drv count frmTest)"
@@ -104,6 +111,8 @@ for i in $(seq 1 100); do drv alive "$pid" || break; sleep 0.1; done
 check "program ended with the session" bash -c "! wine '$driver_unix' alive $pid"
 check "Photos free after log-off" bash -c "! wine '$driver_unix' locked 'C:\\qfv-e2e\\Photos'"
 check "Music free after log-off" bash -c "! wine '$driver_unix' locked 'C:\\qfv-e2e\\Music'"
+check "the file inside Photos can be read again after log-off" bash -c "! wine '$driver_unix' file-held 'C:\\qfv-e2e\\Photos\\secret.txt'"
+check "the file inside Photos is unchanged" cmp -s "$root/Photos/secret.txt" <(printf 'not for others\r\n')
 check "Photos has no Desktop.ini after log-off" test ! -e "$root/Photos/Desktop.ini"
 check "Music has its own Desktop.ini back, byte for byte" cmp -s "$root/Music/Desktop.ini" <(printf '[Own]\r\nkeep=1\r\n')
 

@@ -8,6 +8,7 @@
 #include "credentials/win32/system_code_page.h"
 #include "credentials/win32/views.h"
 #include "platform/win32/dialogs_win32.h"
+#include "platform/win32/event_log_win32.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/registry_win32.h"
@@ -75,6 +76,11 @@ class MainWindow final : public app::MainWindowPort {
   }
   void lockAll() override {
     window_.form().cmdlock_Click();
+    // No window to say it in yet, and start-up shows no message: the event log keeps it.
+    if (const std::size_t left = window_.form().contentsLeftUnheld(); left > 0) {
+      platform::win32::EventLogWin32().reportError(platform::kAppTitle,
+                                                   protect::form1text::kNotAllHeld + std::to_string(left) + ".");
+    }
 #ifdef QFV_STARTUP_TIMING
     g_locked = secondsSinceProcessStart();
 #endif

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <vector>
+
 #include "platform/win32/handles.h"
 #include "platform/win32/text_win32.h"
 
@@ -30,6 +32,43 @@ platform::HandleValue FileSystemWin32::openDirectory(const std::string& path, st
 
 bool FileSystemWin32::closeHandle(platform::HandleValue handle) {
   return ::CloseHandle(reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(handle))) != FALSE;
+}
+
+std::optional<std::vector<platform::DirEntry>> FileSystemWin32::listHeld(platform::HandleValue directory) {
+  HANDLE dir = reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(directory));
+  // 8-byte aligned, as the records are.
+  std::vector<std::uint64_t> buffer(64 * 1024 / sizeof(std::uint64_t));
+  const auto bytes = static_cast<DWORD>(buffer.size() * sizeof(std::uint64_t));
+  std::vector<platform::DirEntry> entries;
+  // The restart class reads from the first entry even when the handle was listed before.
+  FILE_INFO_BY_HANDLE_CLASS infoClass = FileIdBothDirectoryRestartInfo;
+  while (::GetFileInformationByHandleEx(dir, infoClass, buffer.data(), bytes)) {
+    infoClass = FileIdBothDirectoryInfo;
+    const auto* base = reinterpret_cast<const unsigned char*>(buffer.data());
+    for (std::size_t offset = 0;;) {
+      const auto* info = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(base + offset);
+      const std::wstring_view name(info->FileName, info->FileNameLength / sizeof(wchar_t));
+      if (name != L"." && name != L"..") {
+        entries.push_back({narrow(name), (info->FileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                           (info->FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0});
+      }
+      if (info->NextEntryOffset == 0) break;
+      offset += info->NextEntryOffset;
+    }
+  }
+  if (::GetLastError() != ERROR_NO_MORE_FILES) return std::nullopt;
+  return entries;
+}
+
+platform::HandleValue FileSystemWin32::holdEntry(const std::string& path, platform::HoldAs as, bool link) {
+  const bool directory = as == platform::HoldAs::Directory;
+  const DWORD access = directory ? FILE_LIST_DIRECTORY : FILE_READ_DATA;
+  const DWORD share = as == platform::HoldAs::Mark ? FILE_SHARE_READ : 0;
+  DWORD flags = directory ? FILE_FLAG_BACKUP_SEMANTICS : 0;
+  if (link) flags |= FILE_FLAG_OPEN_REPARSE_POINT;
+  HANDLE h = ::CreateFileW(extendedPath(path).c_str(), access, share, nullptr, OPEN_EXISTING, flags, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return platform::kInvalidHandle;
+  return static_cast<platform::HandleValue>(reinterpret_cast<std::intptr_t>(h));
 }
 
 std::optional<std::uint32_t> FileSystemWin32::attributes(const std::string& path) {

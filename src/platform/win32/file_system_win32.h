@@ -12,6 +12,8 @@ class FileSystemWin32 final : public platform::FileSystem {
  public:
   platform::HandleValue openDirectory(const std::string& path, std::uint32_t shareMode) override;
   bool closeHandle(platform::HandleValue handle) override;
+  std::optional<std::vector<platform::DirEntry>> listHeld(platform::HandleValue directory) override;
+  platform::HandleValue holdEntry(const std::string& path, platform::HoldAs as, bool link) override;
   std::optional<std::uint32_t> attributes(const std::string& path) override;
   bool setAttributes(const std::string& path, std::uint32_t attributes) override;
   bool exists(const std::string& path) override;

@@ -57,11 +57,56 @@ class FakeFileSystem : public platform::FileSystem {
     lastShareMode = shareMode;
     return value;
   }
+  std::optional<std::vector<platform::DirEntry>> listHeld(platform::HandleValue handle) override {
+    const auto held = handles.find(handle);
+    if (held == handles.end() || !dirs.count(held->second.path) || unlistable.count(held->second.path)) {
+      return std::nullopt;
+    }
+    std::vector<platform::DirEntry> entries;
+    const auto childName = [&](const std::string& path) -> std::optional<std::string> {
+      if (parentOf(path) != held->second.path) return std::nullopt;
+      return path.substr(held->second.path.size() + 1);
+    };
+    // Only what lies below the folder: the maps are ordered by path.
+    const std::string prefix = held->second.path + "\\";
+    for (auto it = dirs.lower_bound(prefix); it != dirs.end() && it->first.rfind(prefix, 0) == 0; ++it) {
+      if (auto name = childName(it->first)) entries.push_back({*name, true, links.count(it->first) > 0});
+    }
+    for (auto it = files.lower_bound(prefix); it != files.end() && it->first.rfind(prefix, 0) == 0; ++it) {
+      if (auto name = childName(it->first)) entries.push_back({*name, false, links.count(it->first) > 0});
+    }
+    return entries;
+  }
+  platform::HandleValue holdEntry(const std::string& path, platform::HoldAs as, bool link) override {
+    calls.push_back(std::string(as == platform::HoldAs::Mark ? "hold-mark " : "hold ") + path);
+    const bool directory = as == platform::HoldAs::Directory;
+    if (!(directory ? dirs.count(key(path)) : files.count(key(path))) || busy.count(key(path))) {
+      return platform::kInvalidHandle;
+    }
+    if (links.count(key(path)) && !link) return platform::kInvalidHandle;  // would follow it
+    if (const auto it = openPaths.find(key(path)); it != openPaths.end() && it->second.count > 0) {
+      return platform::kInvalidHandle;  // every hold asks for no write or delete sharing
+    }
+    const platform::HandleValue value = nextHandle;
+    nextHandle += 4;
+    track(value, {key(path), as == platform::HoldAs::Mark ? kShareRead : 0u});
+    return value;
+  }
+  // Whether another program could do what needs these share bits, given this process's handles.
+  bool allowed(const std::string& path, std::uint32_t share) const {
+    for (const auto& [value, open] : handles) {
+      if (open.path == key(path) && (open.shareMode & share) != share) return false;
+    }
+    return true;
+  }
+  static constexpr std::uint32_t kShareRead = 1, kShareWrite = 2, kShareDelete = 4;
+
   bool closeHandle(platform::HandleValue handle) override {
     calls.push_back("close " + std::to_string(handle));
     closed.push_back(handle);
     const auto it = handles.find(handle);
     if (it == handles.end()) return false;
+    if (dirs.count(it->second.path)) closedFolders.push_back(handle);
     auto& count = openPaths[it->second.path];
     --count.count;
     if (it->second.shareMode == 0) --count.unshared;
@@ -88,6 +133,7 @@ class FakeFileSystem : public platform::FileSystem {
   bool exists(const std::string& path) override { return attributes(path).has_value(); }
   bool deleteFile(const std::string& path) override {
     calls.push_back("delete " + path);
+    if (!allowed(path, kShareDelete)) return false;
     const auto it = files.find(key(path));
     if (it == files.end() || (it->second.attributes & platform::attr::kReadOnly)) return false;
     files.erase(it);
@@ -111,7 +157,7 @@ class FakeFileSystem : public platform::FileSystem {
     return true;
   }
   std::optional<std::string> readFile(const std::string& path) override {
-    if (unreadable.count(key(path))) return std::nullopt;
+    if (unreadable.count(key(path)) || !allowed(path, kShareRead)) return std::nullopt;
     const auto it = files.find(key(path));
     if (it == files.end()) return std::nullopt;
     return it->second.bytes;
@@ -119,6 +165,7 @@ class FakeFileSystem : public platform::FileSystem {
   bool replaceFile(const std::string& path, const std::string& bytes) override {
     calls.push_back("write " + path);
     if (!dirs.count(key(parentOf(path))) || unwritable.count(key(path))) return false;
+    if (!allowed(path, kShareWrite | kShareDelete)) return false;
     const auto it = files.find(key(path));
     if (it != files.end() && (it->second.attributes & platform::attr::kReadOnly)) return false;
     files[key(path)] = {bytes, platform::attr::kArchive};
@@ -162,9 +209,19 @@ class FakeFileSystem : public platform::FileSystem {
     if (open.shareMode == 0) ++count.unshared;
   }
   std::set<std::string> unreadable;  // lower-case paths whose reads fail
+  std::set<std::string> unlistable;  // lower-case directory paths whose listing fails
+  std::set<std::string> busy;        // lower-case paths another program holds: holds fail
+  std::set<std::string> links;       // lower-case paths that are junctions or symbolic links
   std::set<std::string> unwritable;  // lower-case paths whose writes fail
   std::vector<std::string> calls;
   std::vector<platform::HandleValue> closed;
+  std::vector<platform::HandleValue> closedFolders;  // of those, the ones held on a directory
+  // Handles held on directories (locked folders and their subfolders), not on files.
+  std::size_t heldFolders() const {
+    std::size_t n = 0;
+    for (const auto& [value, open] : handles) n += dirs.count(open.path);
+    return n;
+  }
   platform::HandleValue nextHandle = 0x100;
   std::uint32_t lastShareMode = 0xFFFFFFFF;
 };

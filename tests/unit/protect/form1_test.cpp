@@ -225,7 +225,7 @@ TEST_F(Form1Test, RemoveOfALockedFolderReleasesItDeletesItsRowAndRebuildsTheList
   addFolder({"Data", "Photos"});
   addFolder({"Data", "Music"});
   form.cmdlock_Click();
-  ASSERT_EQ(fs.handles.size(), 2u);
+  ASSERT_EQ(fs.heldFolders(), 2u);
   ASSERT_NE(fs.file("c:\\Data\\Photos\\Desktop.ini"), nullptr);
   const auto photosHandle = store.rows[0].handle;
   ASSERT_TRUE(photosHandle.has_value());
@@ -234,7 +234,8 @@ TEST_F(Form1Test, RemoveOfALockedFolderReleasesItDeletesItsRowAndRebuildsTheList
   form.SheenButton2_Click();
 
   EXPECT_TRUE(dialogs.shown.empty());
-  EXPECT_EQ(fs.closed, std::vector<platform::HandleValue>{std::stoll(*photosHandle)});
+  EXPECT_EQ(fs.closedFolders, std::vector<platform::HandleValue>{std::stoll(*photosHandle)});
+  EXPECT_EQ(fs.heldFolders(), 1u) << "Music stays locked";
   EXPECT_EQ(fs.file("c:\\Data\\Photos\\Desktop.ini"), nullptr);
   EXPECT_EQ(fs.attributes("c:\\Data\\Photos").value_or(0) & ~platform::attr::kDirectory, platform::attr::kSystem)
       << "the folder keeps the system attribute";
@@ -295,7 +296,7 @@ TEST_F(Form1Test, CloseCases) {
     } else {
       EXPECT_TRUE(freshDialogs.shown.empty());
     }
-    EXPECT_EQ(freshFs.handles.size(), c.locked ? 1u : 0u);
+    EXPECT_EQ(freshFs.heldFolders(), c.locked ? 1u : 0u);
     EXPECT_EQ(f.lockEnabled(), !c.locked);
     EXPECT_EQ(freshFlow.events, testsupport::Log{"hide Form1"});
   }
@@ -373,13 +374,31 @@ TEST_F(Form1Test, UnloadUnlocksAllOnce) {
   load();
   addFolder({"Data"});
   form.cmdlock_Click();
-  ASSERT_EQ(fs.handles.size(), 1u);
+  ASSERT_EQ(fs.heldFolders(), 3u) << "Data with Photos and Music inside";
   form.Form_Unload();
   form.Form_Unload();
   EXPECT_TRUE(fs.handles.empty());
-  EXPECT_EQ(fs.closed.size(), 1u);
+  EXPECT_EQ(fs.closedFolders.size(), 3u) << "each closed once";
   EXPECT_EQ(fs.file("c:\\Data\\Desktop.ini"), nullptr);
   EXPECT_EQ(buttons(), std::make_pair(true, false));
+}
+
+TEST_F(Form1Test, LockingMoreThanTheEngineHoldsSaysSoOnceTheWindowIsThere) {
+  const std::size_t files = protect::LockEngine::kMostHeld + 5;
+  for (std::size_t i = 0; i < files; ++i) fs.addFile("c:\\Data\\Photos\\f" + std::to_string(i), "");
+  store.addFolder("Photos", "c:\\Data\\Photos");
+  form.lview_reload();
+  form.cmdlock_Click();  // start-up: before the window is loaded
+  EXPECT_TRUE(dialogs.shown.empty()) << "start-up shows no message";
+  EXPECT_GT(form.contentsLeftUnheld(), 0u);
+  form.Form_Load();
+  form.cmdunlock_Click();
+  form.cmdlock_Click();
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].message.text,
+            std::string(protect::form1text::kNotAllHeld) + std::to_string(form.contentsLeftUnheld()) + ".");
+  EXPECT_EQ(dialogs.shown[0].message.icon, platform::MsgIcon::Exclamation);
+  EXPECT_TRUE(form.unlockEnabled()) << "the folders are locked all the same";
 }
 
 TEST(Form1GetLastDirName, Cases) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 #include "support/fakes.h"
 #include "unit/protect/fake_file_system.h"
@@ -62,7 +63,7 @@ TEST_F(LockEngineTest, LockAllHoldsRecordsAndMarksEveryFolder) {
   fs.setAttributes("C:\\Data\\B", kReadOnly | kHidden);
   expectButtons(engine.lockAll(listRows()), false, true);
   EXPECT_EQ(fs.lastShareMode, 0u);
-  ASSERT_EQ(fs.handles.size(), 3u);
+  ASSERT_EQ(fs.heldFolders(), 3u);
   std::vector<std::string> expected;
   for (const auto& [value, held] : engine.held()) {
     expected.push_back(held.path + "|" + std::to_string(value));
@@ -152,11 +153,11 @@ TEST_F(LockEngineTest, UnreadableStoreStillLocksButUnlocksNothing) {
   protect::SqliteFolderStore missing(file.path() + ".missing");
   protect::LockEngine lost(fs, shell, missing, fs.systemDir);
   expectButtons(lost.lockAll(rows), false, true);
-  EXPECT_EQ(fs.handles.size(), 3u);
+  EXPECT_EQ(fs.heldFolders(), 3u);
   EXPECT_EQ(*ini("C:\\Data\\C"), kMark);
   expectButtons(lost.unlockAll(), true, false);
-  EXPECT_EQ(fs.handles.size(), 3u);
-  EXPECT_TRUE(fs.closed.empty());
+  EXPECT_EQ(fs.heldFolders(), 3u);
+  EXPECT_TRUE(fs.closedFolders.empty());
   EXPECT_NE(ini("C:\\Data\\C"), nullptr);
 }
 
@@ -167,7 +168,7 @@ TEST_F(LockEngineTest, LockingTwiceKeepsTheFirstHandle) {
   expectButtons(engine.lockAll(listRows()), false, true);
   EXPECT_EQ(file.pathsAndHandles(), first);
   EXPECT_EQ(engine.held().size(), held.size());
-  EXPECT_EQ(fs.handles.size(), 3u);
+  EXPECT_EQ(fs.heldFolders(), 3u);
   EXPECT_EQ(*ini("C:\\Data\\A"), kMark);
   // One unlock frees everything.
   engine.unlockAll();
@@ -198,9 +199,9 @@ TEST_F(LockEngineTest, UnlockAllFreesEveryFolderAndDropsTheMark) {
   }
   EXPECT_EQ(shell.directories, (std::vector<std::string>{"C:\\Data"}));
   // The table keeps the values; a second unlock closes nothing more.
-  fs.closed.clear();
+  fs.closedFolders.clear();
   engine.unlockAll();
-  EXPECT_TRUE(fs.closed.empty());
+  EXPECT_TRUE(fs.closedFolders.empty());
 }
 
 TEST_F(LockEngineTest, UnlockAllReleasesRowsTheListDoesNotShow) {
@@ -233,17 +234,17 @@ TEST_F(LockEngineTest, StaleOrForeignValuesAreNotClosed) {
   };
   for (const Case& c : cases) {
     engine.release(c.path, c.handle, c.id);
-    EXPECT_TRUE(fs.closed.empty()) << c.name;
-    EXPECT_EQ(fs.handles.size(), 3u) << c.name;
+    EXPECT_TRUE(fs.closedFolders.empty()) << c.name;
+    EXPECT_EQ(fs.heldFolders(), 3u) << c.name;
   }
   // The Desktop.ini goes whatever the handle was.
   EXPECT_EQ(ini("C:\\Data\\A"), nullptr);
   engine.release("C:\\Data\\B", heldForB, "2");
-  EXPECT_EQ(fs.closed.size(), 1u);
+  EXPECT_EQ(fs.closedFolders.size(), 1u);
   EXPECT_FALSE(heldBy("C:\\Data\\B"));
   // Released once: the same value again is no longer ours.
   engine.release("C:\\Data\\B", heldForB, "2");
-  EXPECT_EQ(fs.closed.size(), 1u);
+  EXPECT_EQ(fs.closedFolders.size(), 1u);
 }
 
 TEST_F(LockEngineTest, ValuesFromAnEarlierRunAreReplacedByANewLock) {
@@ -255,7 +256,7 @@ TEST_F(LockEngineTest, ValuesFromAnEarlierRunAreReplacedByANewLock) {
   sameDisk.nextHandle = 0x5000;
   protect::LockEngine restarted(fs, shell, store, fs.systemDir);
   restarted.unlockAll();
-  EXPECT_TRUE(fs.closed.empty());
+  EXPECT_TRUE(fs.closedFolders.empty());
   EXPECT_EQ(ini("C:\\Data\\A"), nullptr);
   restarted.lockAll(listRows());
   const auto after = file.pathsAndHandles();
@@ -348,7 +349,7 @@ TEST_F(LockEngineTest, HandlesStillHeldAreClosedWhenTheEngineGoes) {
   {
     protect::LockEngine other(fs, shell, store, fs.systemDir);
     other.lockAll(listRows());
-    EXPECT_EQ(fs.handles.size(), 3u);
+    EXPECT_EQ(fs.heldFolders(), 3u);
   }
   EXPECT_TRUE(fs.handles.empty());
   EXPECT_EQ(*ini("C:\\Data\\A"), kMark);  // the marks stay
@@ -413,8 +414,151 @@ TEST(LockEngineLong, AListLongerThan32767RowsLocks) {
     rows.push_back({std::to_string(i), path});
   }
   engine.lockAll(rows);
-  EXPECT_EQ(fs.handles.size(), rows.size());
+  EXPECT_EQ(fs.heldFolders(), rows.size());
   EXPECT_NE(fs.file("C:\\F33000\\Desktop.ini"), nullptr);
+}
+
+// C:\Data\A holds files one and three levels deep; another program tries them by path.
+struct Tree : World {
+  Tree() {
+    fs.addFile("C:\\Data\\A\\one.txt", "one");
+    fs.addDirectory("C:\\Data\\A\\S");
+    fs.addDirectory("C:\\Data\\A\\S\\T");
+    fs.addDirectory("C:\\Data\\A\\S\\T\\U");
+    fs.addFile("C:\\Data\\A\\S\\T\\U\\three.txt", "three");
+  }
+  static constexpr std::uint32_t kRead = protecttest::FakeFileSystem::kShareRead;
+  static constexpr std::uint32_t kWriteDelete =
+      protecttest::FakeFileSystem::kShareWrite | protecttest::FakeFileSystem::kShareDelete;
+  bool othersCanOpen(const std::string& path, std::uint32_t need) { return fs.allowed(path, need); }
+};
+class LockEngineContents : public ::testing::Test, protected Tree {};
+
+TEST_F(LockEngineContents, EveryFileAndSubfolderIsHeldAndTheMarkStaysReadable) {
+  engine.lockAll(listRows());
+  for (const char* path : {"C:\\Data\\A\\one.txt", "C:\\Data\\A\\S", "C:\\Data\\A\\S\\T", "C:\\Data\\A\\S\\T\\U",
+                           "C:\\Data\\A\\S\\T\\U\\three.txt"}) {
+    EXPECT_FALSE(othersCanOpen(path, kRead)) << path << ": read";
+    EXPECT_FALSE(othersCanOpen(path, kWriteDelete)) << path << ": write, move or delete";
+  }
+  EXPECT_EQ(fs.openDirectory("C:\\Data\\A\\S\\T", 7), platform::kInvalidHandle) << "a subfolder cannot be opened";
+  EXPECT_TRUE(othersCanOpen("C:\\Data\\A\\Desktop.ini", kRead)) << "the shell reads the icon";
+  EXPECT_FALSE(othersCanOpen("C:\\Data\\A\\Desktop.ini", kWriteDelete)) << "no one changes the mark";
+  EXPECT_EQ(engine.handlesHeld(), fs.handles.size());
+  EXPECT_EQ(engine.handlesHeld(), 3u + 3u + 5u) << "three folders, three marks, A's five entries";
+  ASSERT_EQ(engine.held().size(), 3u);
+
+  engine.unlockAll();
+  EXPECT_TRUE(fs.handles.empty());
+  EXPECT_EQ(engine.handlesHeld(), 0u);
+  EXPECT_EQ(fs.file("C:\\Data\\A\\one.txt")->bytes, "one");
+  EXPECT_EQ(fs.file("C:\\Data\\A\\S\\T\\U\\three.txt")->bytes, "three");
+  EXPECT_EQ(ini("C:\\Data\\A"), nullptr);
+}
+
+TEST_F(LockEngineContents, WhatCannotBeOpenedOrListedIsSkippedAndTheRestGoesOn) {
+  fs.addFile("C:\\Data\\A\\busy.txt", "in use");
+  fs.busy.insert("c:\\data\\a\\busy.txt");
+  fs.addFile("C:\\Data\\A\\S\\hidden-below.txt", "x");
+  fs.unlistable.insert("c:\\data\\a\\s");
+  engine.lockAll(listRows());
+  EXPECT_TRUE(othersCanOpen("C:\\Data\\A\\busy.txt", kRead)) << "skipped";
+  EXPECT_FALSE(othersCanOpen("C:\\Data\\A\\S", kRead)) << "the folder that cannot be listed is still held";
+  EXPECT_TRUE(othersCanOpen("C:\\Data\\A\\S\\hidden-below.txt", kRead)) << "its entries were never read";
+  EXPECT_FALSE(othersCanOpen("C:\\Data\\A\\one.txt", kRead)) << "the rest is held";
+  EXPECT_FALSE(othersCanOpen("C:\\Data\\B\\Desktop.ini", kWriteDelete)) << "the next folders too";
+  engine.unlockAll();
+  EXPECT_TRUE(fs.handles.empty());
+}
+
+TEST_F(LockEngineContents, ALinkIsHeldItselfAndNotFollowed) {
+  // A junction to C:\Data\B: its entries in the listing are B's, which must not be walked twice.
+  fs.addDirectory("C:\\Data\\A\\J");
+  fs.links.insert("c:\\data\\a\\j");
+  fs.addFile("C:\\Data\\A\\J\\through-link.txt", "x");
+  fs.addFile("C:\\Data\\A\\file-link.txt", "");
+  fs.links.insert("c:\\data\\a\\file-link.txt");
+  engine.lockAll(listRows());
+  EXPECT_FALSE(othersCanOpen("C:\\Data\\A\\J", kRead)) << "the junction itself is held";
+  EXPECT_FALSE(othersCanOpen("C:\\Data\\A\\file-link.txt", kRead)) << "the file link itself is held";
+  EXPECT_TRUE(othersCanOpen("C:\\Data\\A\\J\\through-link.txt", kRead)) << "not followed";
+  engine.unlockAll();
+  EXPECT_TRUE(fs.handles.empty());
+}
+
+TEST_F(LockEngineContents, AListedFolderInsideAnotherIsHeldOnceAndReleasingOneKeepsWhatTheOtherHolds) {
+  // S is listed too; whichever of the two goes first, what the other holds stays held.
+  for (const bool innerFirst : {true, false}) {
+    SCOPED_TRACE(innerFirst ? "inner released first" : "outer released first");
+    Tree t;
+    t.store.addFolder("S", "C:\\Data\\A\\S");
+    t.engine.lockAll(t.listRows());
+    std::map<std::string, core::Field> handleOf;
+    std::map<std::string, std::string> idOf;
+    for (const auto& row : t.store.readAllHandles()) handleOf[row.path] = row.handle;
+    for (const auto& row : t.store.loadList()) idOf[row.path] = row.id;
+    std::vector<platform::HandleValue> onS;
+    for (const auto& [value, open] : t.fs.handles) {
+      if (open.path == "c:\\data\\a\\s") onS.push_back(value);
+    }
+    ASSERT_EQ(onS.size(), 1u) << "one handle for the folder both locks hold";
+    EXPECT_EQ(handleOf["C:\\Data\\A\\S"], std::to_string(onS[0])) << "the inner row records the handle it shares";
+    EXPECT_TRUE(t.fs.allowed("C:\\Data\\A\\S\\Desktop.ini", kRead)) << "the inner mark is readable";
+
+    const std::string first = innerFirst ? "C:\\Data\\A\\S" : "C:\\Data\\A";
+    const std::string second = innerFirst ? "C:\\Data\\A" : "C:\\Data\\A\\S";
+    t.engine.release(first, handleOf[first], idOf[first]);
+    EXPECT_FALSE(t.fs.allowed("C:\\Data\\A\\S\\T\\U\\three.txt", kRead)) << "still held by the other lock";
+    EXPECT_FALSE(t.fs.allowed("C:\\Data\\A\\S", kRead));
+    if (innerFirst) {
+      EXPECT_EQ(t.ini("C:\\Data\\A\\S"), nullptr) << "the released folder's mark is gone";
+      EXPECT_FALSE(t.fs.allowed("C:\\Data\\A\\one.txt", kRead));
+    } else {
+      EXPECT_TRUE(t.fs.allowed("C:\\Data\\A\\one.txt", kRead)) << "only in the released folder";
+      EXPECT_NE(t.ini("C:\\Data\\A\\S"), nullptr) << "the inner folder keeps its mark";
+    }
+    t.engine.release(second, handleOf[second], idOf[second]);
+    for (const auto& [value, open] : t.fs.handles) {
+      EXPECT_EQ(open.path.rfind("c:\\data\\a", 0), std::string::npos) << open.path << " still held";
+    }
+    t.engine.unlockAll();
+    EXPECT_TRUE(t.fs.handles.empty());
+    EXPECT_EQ(t.engine.handlesHeld(), 0u);
+  }
+}
+
+TEST_F(LockEngineContents, TheNextLockAllHoldsNewFilesAndRewritesTheMarkItHolds) {
+  engine.lockAll(listRows());
+  const std::size_t before = engine.handlesHeld();
+  fs.addFile("C:\\Data\\A\\S\\new.txt", "made after the lock");
+  EXPECT_TRUE(othersCanOpen("C:\\Data\\A\\S\\new.txt", kRead)) << "not held until the next lock all";
+  fs.files["c:\\data\\a\\desktop.ini"].bytes = "[x]\r\n";  // as if the mark were changed meanwhile
+  engine.lockAll(listRows());
+  EXPECT_FALSE(othersCanOpen("C:\\Data\\A\\S\\new.txt", kRead));
+  EXPECT_EQ(engine.handlesHeld(), before + 1);
+  EXPECT_EQ(engine.handlesHeld(), fs.handles.size()) << "nothing held twice";
+  ASSERT_NE(ini("C:\\Data\\A"), nullptr);
+  EXPECT_NE(ini("C:\\Data\\A")->find("IconFile=C:\\Windows\\system32\\lock.ico"), std::string::npos)
+      << "the held mark was let go for the write";
+  EXPECT_FALSE(othersCanOpen("C:\\Data\\A\\Desktop.ini", kWriteDelete)) << "and held again";
+  engine.unlockAll();
+  EXPECT_TRUE(fs.handles.empty());
+}
+
+TEST_F(LockEngineContents, PastTheCeilingTheFoldersStillLockAndTheRestIsCounted) {
+  const std::size_t files = protect::LockEngine::kMostHeld + 10;
+  for (std::size_t i = 0; i < files; ++i) fs.addFile("C:\\Data\\A\\f" + std::to_string(i), "");
+  engine.lockAll(listRows());
+  for (const char* folder : {"C:\\Data\\A", "C:\\Data\\B", "C:\\Data\\C"}) EXPECT_TRUE(heldBy(folder)) << folder;
+  EXPECT_EQ(engine.handlesHeld(), protect::LockEngine::kMostHeld);
+  EXPECT_EQ(fs.handles.size(), protect::LockEngine::kMostHeld);
+  // What was seen and not held: at least the files past the ceiling and B's and C's marks.
+  const std::size_t left = engine.leftUnheld();
+  EXPECT_GE(left, 10u + 2u);
+  engine.unlockAll();
+  EXPECT_TRUE(fs.handles.empty());
+  engine.lockAll(listRows());
+  EXPECT_EQ(engine.leftUnheld(), left) << "counted again, not added up";
 }
 
 }  // namespace

@@ -237,3 +237,58 @@ TEST_F(LockOnDisk, AFolderHeldByAnotherProgramIsMarkedButNotRecorded) {
 }
 
 }  // namespace
+
+// The codes the probe printed, by operation.
+std::map<std::string, std::string> codes(const std::string& printed) {
+  std::map<std::string, std::string> out;
+  std::size_t at = 0;
+  while (at < printed.size()) {
+    const std::size_t end = std::min(printed.find(' ', at), printed.size());
+    const std::string item = printed.substr(at, end - at);
+    const std::size_t eq = item.find('=');
+    if (eq != std::string::npos) out[item.substr(0, eq)] = item.substr(eq + 1);
+    at = end + 1;
+  }
+  return out;
+}
+
+void expectAll(const std::string& printed, bool work, const std::string& what) {
+  const auto got = codes(printed);
+  EXPECT_FALSE(got.empty()) << what << ": " << printed;
+  for (const auto& [op, code] : got) {
+    if (work) EXPECT_EQ(code, "0") << what << " " << op << " should work: " << printed;
+    else EXPECT_NE(code, "0") << what << " " << op << " should fail: " << printed;
+  }
+}
+
+TEST_F(LockOnDisk, ALockedFoldersContentsRefuseASecondProcessUntilUnlock) {
+  const std::string one = plain + "\\one.txt";
+  const std::string three = plain + "\\S\\T\\U\\three.txt";
+  ASSERT_TRUE(fs.createDirectory(plain + "\\S"));
+  ASSERT_TRUE(fs.createDirectory(plain + "\\S\\T"));
+  ASSERT_TRUE(fs.createDirectory(plain + "\\S\\T\\U"));
+  ASSERT_TRUE(fs.replaceFile(one, "first level\r\n"));
+  ASSERT_TRUE(fs.replaceFile(three, std::string("third\0level", 11)));
+  engine.lockAll(rows);
+  EXPECT_EQ(engine.leftUnheld(), 0u);
+
+  const std::string fileOps = "read write append fdelete rename move";
+  for (const std::string& file : {one, three}) expectAll(probe(file, other, fileOps), false, file);
+  for (const std::string& dir : {plain + "\\S", plain + "\\S\\T\\U"}) expectAll(probe(dir, other), false, dir);
+  const std::string ini = plain + "\\Desktop.ini";
+  EXPECT_EQ(codes(probe(ini, other, "read"))["read"], "0") << "the shell can read the lock icon";
+  EXPECT_NE(codes(probe(ini, other, "write"))["write"], "0") << "no one can change the mark";
+  EXPECT_NE(codes(probe(ini, other, "fdelete"))["fdelete"], "0") << "or delete it";
+  EXPECT_EQ(codes(probe(plain + "\\S\\T", other, "create"))["create"], "0") << "new files can still be made";
+
+  engine.unlockAll();
+  EXPECT_EQ(engine.handlesHeld(), 0u);
+  EXPECT_EQ(readAll(one), "first level\r\n");
+  EXPECT_EQ(readAll(three), std::string("third\0level", 11));
+  for (const std::string& file : {one, three}) expectAll(probe(file, other, "read write append rename move"), true, file);
+  for (const std::string& dir : {plain + "\\S", plain + "\\S\\T\\U"}) {
+    expectAll(probe(dir, other, "open list rename move"), true, dir);
+  }
+  EXPECT_EQ(readAll(three), std::string("third\0level", 11)) << "the probe only opened it";
+  expectAll(probe(three, other, "fdelete"), true, three);
+}

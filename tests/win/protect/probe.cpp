@@ -1,7 +1,9 @@
-// A second process that tries what another program would do to a folder and prints the error
-// code of each attempt (0 when it worked): probe <folder> <other-parent> [ops...]
-// ops: open list rename move delete (default: all). rename and move put the folder back when
-// they worked, so the folder stays where it was unless delete worked.
+// A second process that tries what another program would do to a folder or a file and prints the
+// error code of each attempt (0 when it worked): probe <path> <other-parent> [ops...]
+// ops on a folder: open list rename move delete (default: these five), create (a new file in it,
+// deleted again); on a file: read write append fdelete, and rename and move as for a folder.
+// rename and move put the path back when they worked, so it stays where it was unless a delete
+// worked.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -42,6 +44,30 @@ DWORD tryDelete(const std::wstring& folder) {
   return ::RemoveDirectoryW(longForm(folder).c_str()) ? 0 : ::GetLastError();
 }
 
+// Opens with the given access as an ordinary program would, sharing everything.
+DWORD tryAccess(const std::wstring& file, DWORD access) {
+  HANDLE h = ::CreateFileW(longForm(file).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return ::GetLastError();
+  DWORD code = 0;
+  if (access == GENERIC_READ) {
+    char byte = 0;
+    DWORD got = 0;
+    if (!::ReadFile(h, &byte, 1, &got, nullptr)) code = ::GetLastError();
+  }
+  ::CloseHandle(h);
+  return code;
+}
+
+DWORD tryCreate(const std::wstring& folder) {
+  const std::wstring file = folder + L"\\qfv-probe-new.txt";
+  HANDLE h = ::CreateFileW(longForm(file).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return ::GetLastError();
+  ::CloseHandle(h);
+  ::DeleteFileW(longForm(file).c_str());
+  return 0;
+}
+
 }  // namespace
 
 int main() {
@@ -65,6 +91,11 @@ int main() {
     else if (op == L"rename") code = tryMove(folder, folder + L"-renamed");
     else if (op == L"move") code = tryMove(folder, other + L"\\" + name);
     else if (op == L"delete") code = tryDelete(folder);
+    else if (op == L"create") code = tryCreate(folder);
+    else if (op == L"read") code = tryAccess(folder, GENERIC_READ);
+    else if (op == L"write") code = tryAccess(folder, GENERIC_WRITE);
+    else if (op == L"append") code = tryAccess(folder, FILE_APPEND_DATA);
+    else if (op == L"fdelete") code = ::DeleteFileW(longForm(folder).c_str()) ? 0 : ::GetLastError();
     if (!out.empty()) out.append(" ");
     for (const wchar_t ch : op) out.push_back(static_cast<char>(ch));
     out.append("=").append(std::to_string(code));
