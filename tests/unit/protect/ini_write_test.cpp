@@ -4,25 +4,12 @@
 
 #include <random>
 
-#include "core/text.h"
 #include "unit/protect/fake_file_system.h"
+#include "unit/protect/ini_invariants.h"
 
 namespace {
 
-std::string shown(const std::string& bytes) {
-  std::string out;
-  for (const char ch : bytes) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (c == '\r') out += "\\r";
-    else if (c == '\n') out += "\\n";
-    else if (c < 32 || c > 126) {
-      char hex[5];
-      std::snprintf(hex, sizeof hex, "\\x%02X", c);
-      out += hex;
-    } else out += ch;
-  }
-  return out;
-}
+using protecttest::ini::shown;
 
 struct EditCase {
   const char* name;
@@ -168,141 +155,14 @@ TEST_F(IniFile, UnreadableOrUnwritableFileFailsAndKeepsItsBytes) {
   }
 }
 
-// Bounded random edits. The oracle works on lines, not on positions: it finds the section and the
-// key line the way a reader of the file would, then checks the result against the expected line
-// list; the tidy rules are applied to the expected text as a whole.
-namespace fuzz {
-
-std::vector<std::string> splitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", start)) {
-    lines.push_back(text.substr(start, at - start));
-    start = at + 2;
-  }
-  lines.push_back(text.substr(start));
-  return lines;
-}
-
-// What must remain equal: the non-empty lines of the text with control characters trimmed at
-// both ends of the whole text.
-std::vector<std::string> view(const std::string& text) {
-  std::size_t b = 0, e = text.size();
-  while (e > b && static_cast<unsigned char>(text[e - 1]) <= 13) --e;
-  while (b < e && static_cast<unsigned char>(text[b]) <= 13) ++b;
-  std::vector<std::string> out;
-  for (auto& line : splitLines(text.substr(b, e - b))) {
-    if (!line.empty()) out.push_back(line);
-  }
-  return out;
-}
-
-std::string join(const std::vector<std::string>& lines) {
-  std::string out;
-  for (std::size_t i = 0; i < lines.size(); ++i) out += (i ? "\r\n" : "") + lines[i];
-  return out;
-}
-
-struct Found {
-  int header = -1;   // line index of the section header
-  int key = -1;      // line index of the key line in it
-  int keyCount = 0;  // key lines in the section before its end
-};
-
-// A section and its key line as a reader finds them. Trimming and appending can turn a line that
-// was no header (a leading tab, a missing line break) into one, so the result is searched for the
-// first header of the section whose key line starts as wanted; the original for the first header.
-Found locateFrom(const std::vector<std::string>& lines, std::size_t header, const std::string& key) {
-  Found f;
-  f.header = static_cast<int>(header);
-  const std::string prefix = core::asciiLower(key) + "=";
-  for (std::size_t i = header + 1; i < lines.size(); ++i) {
-    if (core::asciiLower(lines[i]).rfind(prefix, 0) == 0) {
-      if (f.key < 0) f.key = static_cast<int>(i);
-      ++f.keyCount;
-    }
-    if (lines[i].find('[') != std::string::npos) break;  // the section's end for the search
-  }
-  return f;
-}
-
-Found locate(const std::string& text, const std::string& section, const std::string& key,
-             const std::string& wanted = {}) {
-  const auto lines = splitLines(text);
-  Found first;
-  // A header needs a line break after it: the last piece of the text has none.
-  for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
-    if (core::asciiLower(lines[i]) != "[" + core::asciiLower(section) + "]") continue;
-    const Found f = locateFrom(lines, i, key);
-    if (wanted.empty()) return f;
-    if (first.header < 0) first = f;
-    if (f.key >= 0 && lines[static_cast<std::size_t>(f.key)].rfind(wanted, 0) == 0) return f;
-  }
-  return first;
-}
-
-std::string randomText(std::mt19937& rng) {
-  static const std::vector<std::string> pieces = {
-      "[a]", "[A]",  "[b]",  "[ a]", "k=",           "K=", "k =",  "x=", "1",    "v",    "=", "[",
-      "]",   "\r\n", "\r\n", "\r\n", "\r\n\r\n\r\n", "\t", "\x01", " ",  "\xE9", "key=", "ab"};
-  std::string out;
-  const int n = static_cast<int>(rng() % 30);
-  for (int i = 0; i < n; ++i) out += pieces[rng() % pieces.size()];
-  return out;
-}
-
-}  // namespace fuzz
-
+// Bounded random edits; the long and wide runs are ini_fuzz_tests and scripts/fuzz-ini.
 TEST(IniEdit, RandomFilesKeepTheInvariants) {
   std::mt19937 rng(20261210);
-  const std::vector<std::string> sections = {"a", "A", "b"};
-  const std::vector<std::string> keys = {"k", "K", "key", "x"};
-  const std::vector<std::string> values = {"", "1", "C:\\lock.ico", "v w", "\xE9"};
   for (int round = 0; round < 20000; ++round) {
-    const std::string content = fuzz::randomText(rng);
-    const std::string& section = sections[rng() % sections.size()];
-    const std::string& key = keys[rng() % keys.size()];
-    const std::string& value = values[rng() % values.size()];
-    const std::string got = protect::INIwrite::editText(content, section, key, value);
-    const std::string where = "content \"" + shown(content) + "\" section " + section + " key " + key + " value \"" +
-                              shown(value) + "\" gave \"" + shown(got) + "\"";
-
-    ASSERT_GE(got.size(), 2u) << where;
-    ASSERT_EQ(got.substr(got.size() - 2), "\r\n") << where;
-    ASSERT_GT(static_cast<unsigned char>(got[got.size() - 3]), 13) << "more than one line break at the end: " << where;
-    ASSERT_GT(static_cast<unsigned char>(got[0]), 13) << where;
-    ASSERT_EQ(got.find("\r\n\r\n\r\n"), std::string::npos) << where;
-
-    // The key line is the first key line of its section.
-    const fuzz::Found before = fuzz::locate(content, section, key);
-    const std::string line = key + "=" + value;
-    const fuzz::Found after = fuzz::locate(got, section, key, line);
-    ASSERT_GE(after.header, 0) << where;
-    ASSERT_GE(after.key, 0) << where;
-    const auto gotLines = fuzz::splitLines(got);
-    ASSERT_EQ(gotLines[static_cast<std::size_t>(after.key)].substr(0, line.size()), line) << where;
-
-    // Nothing else changes: the expected lines are the old ones with the one edit made.
-    auto lines = fuzz::splitLines(content);
-    if (before.header < 0) {
-      lines.push_back("");
-      lines.push_back("[" + section + "]");
-      lines.push_back(line);
-    } else if (before.key < 0) {
-      lines.insert(lines.begin() + before.header + 1, line);
-    } else {
-      auto& old = lines[static_cast<std::size_t>(before.key)];
-      // The old line is replaced up to its first CR; a lone CR cannot occur in these texts.
-      old = line;
-    }
-    ASSERT_EQ(fuzz::view(got), fuzz::view(fuzz::join(lines))) << where;
-    // No key line is added or lost beyond the one edit (a replaced line that held a "[" may
-    // bring later lines into the section, in the expected text as well).
-    const fuzz::Found expected = fuzz::locate(fuzz::join(lines), section, key, line);
-    ASSERT_EQ(after.keyCount, expected.keyCount) << where;
-    if (before.keyCount == 0) {
-      ASSERT_EQ(after.keyCount, 1) << "the key is not once in its section: " << where;
-    }
+    const protecttest::ini::Edit e = protecttest::ini::randomEdit(rng);
+    std::string got;
+    const std::string why = protecttest::ini::brokenEdit(e, &got);
+    ASSERT_EQ(why, "") << protecttest::ini::describe(e, got);
   }
 }
 
