@@ -51,9 +51,12 @@ Row Statement::row() const {
   return out;
 }
 
-Database Database::openExisting(const std::string& path) {
+Database Database::openExisting(const std::string& path) { return openWith(path, SQLITE_OPEN_READWRITE); }
+Database Database::openReadOnly(const std::string& path) { return openWith(path, SQLITE_OPEN_READONLY); }
+
+Database Database::openWith(const std::string& path, int flags) {
   sqlite3* raw = nullptr;
-  const int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+  const int rc = sqlite3_open_v2(path.c_str(), &raw, flags, nullptr);
   Database db(raw);  // owns the handle even when the open failed
   if (rc != SQLITE_OK) throwFor(raw, rc);
   sqlite3_extended_result_codes(raw, 0);

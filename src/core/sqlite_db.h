@@ -54,6 +54,8 @@ class Database {
  public:
   // Opens the file at a UTF-8 path for reading and writing. A missing file is an error.
   static Database openExisting(const std::string& path);
+  // Reads without changing anything: not even a journal is made.
+  static Database openReadOnly(const std::string& path);
 
   Database(Database&&) noexcept = default;
   Database& operator=(Database&&) noexcept = default;
@@ -71,6 +73,7 @@ class Database {
     void operator()(sqlite3* db) const;
   };
   explicit Database(sqlite3* db) : db_(db) {}
+  static Database openWith(const std::string& path, int flags);
   std::unique_ptr<sqlite3, Close> db_;
 };
 

@@ -43,6 +43,8 @@ class FileSystem {
   // Opens a directory itself (list access, backup semantics) with the given share mode.
   // Returns kInvalidHandle on any failure.
   virtual HandleValue openDirectory(const std::string& path, std::uint32_t shareMode) = 0;
+  // Whether the last failed openDirectory failed because another program has the folder open.
+  virtual bool lastOpenBusy() const { return false; }
   virtual bool closeHandle(HandleValue handle) = 0;
   // The entries of the directory behind a handle this process holds, without "." and "..";
   // nothing when they cannot be read. Read through the handle: the path cannot be opened again.

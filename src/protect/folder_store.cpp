@@ -40,7 +40,9 @@ bool isDecimalId(const std::string& id) {
 
 std::string databasePathIn(const std::string& systemDirectory) { return systemDirectory + "\\accum.lsb"; }
 
-SqliteFolderStore::~SqliteFolderStore() {
+SqliteFolderStore::~SqliteFolderStore() { finish(); }
+
+void SqliteFolderStore::finish() {
   pass_.reset();
   if (!logKeeper_) return;
   // At rest the file goes back to a rollback journal: a reader that may not create files beside
@@ -51,9 +53,17 @@ SqliteFolderStore::~SqliteFolderStore() {
   } catch (const core::StoreError&) {
     // Left in write-ahead mode; the next run reads it as well.
   }
+  logKeeper_.reset();
 }
 
 core::Database SqliteFolderStore::connect() {
+  if (!checked_) {
+    // Read before anything is changed: a file that is no folder list (empty, another database, a
+    // table without its columns) must stay byte for byte as it was, and switching the journal
+    // below writes the file's header.
+    core::Database::openReadOnly(path_).prepare(sql::kCheckTable);
+    checked_ = true;
+  }
   auto db = core::Database::openExisting(path_);
   // Write-ahead log with normal syncing while the program runs: a commit is an append to the log
   // with no flush to disk, so recording a handle costs little. A statement that has completed

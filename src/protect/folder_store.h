@@ -37,6 +37,9 @@ class FolderStore {
   // folder costs more than the folder's own file work and leaves folders open longer at log-on.
   virtual void beginPass() {}
   virtual void endPass() {}
+  // At the session's end, when no operation follows: whatever the store keeps open is closed and
+  // the file is left complete on its own.
+  virtual void finish() {}
 };
 
 class StorePass {
@@ -55,6 +58,8 @@ namespace sql {
 inline constexpr const char* kLoadList = "select ID,Foldername,Path from tab1";
 inline constexpr const char* kAddFolder = "insert into tab1 (Foldername,Path) values (?,?)";
 inline constexpr const char* kReadAllHandles = "select Path,Handle from tab1";
+// Compiled, never run: the file is a database with the table and its four columns.
+inline constexpr const char* kCheckTable = "select ID,Foldername,Path,Handle from tab1";
 std::string recordHandle(const std::string& id, platform::HandleValue handle);
 std::string folderLookup(const std::string& id);
 std::string deleteFolder(const std::string& id);
@@ -81,6 +86,7 @@ class SqliteFolderStore final : public FolderStore {
   std::vector<HandleRow> readAllHandles() override;
   void beginPass() override;
   void endPass() override;
+  void finish() override;
 
   const std::string& path() const { return path_; }
 
@@ -91,6 +97,7 @@ class SqliteFolderStore final : public FolderStore {
   core::Database connect();
   std::string path_;
   int passDepth_ = 0;
+  bool checked_ = false;  // the file was read as a folder list once
   std::optional<core::Database> pass_;  // opened by the pass's first operation
   std::optional<core::Database> logKeeper_;  // opened by the first operation, kept to the end
 };

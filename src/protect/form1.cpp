@@ -60,6 +60,21 @@ void Form1::Form_Load() {
     for (const FolderRow& row : *unshown_) p_.view.listAdd({row.foldername, row.path, row.id});
     unshown_.reset();
   }
+  showHeld();
+}
+
+void Form1::showHeld() {
+  if (!loaded_) return;
+  const int count = p_.view.listCount();
+  for (int i = 0; i < count; ++i) {
+    const bool held = p_.engine.isHeld(p_.view.listRow(i).path);
+    p_.view.listSetPicture(i, held ? form1text::kHeldPicture : form1text::kFolderPicture);
+  }
+}
+
+void Form1::retryBusyFolders() {
+  p_.engine.retryBusy();
+  showHeld();
 }
 
 void Form1::lview_reload() {
@@ -70,6 +85,7 @@ void Form1::lview_reload() {
   }
   p_.view.listClear();
   for (const FolderRow& row : rows) p_.view.listAdd({row.foldername, row.path, row.id});
+  showHeld();
 }
 
 std::vector<ListRow> Form1::listedRows() {
@@ -90,12 +106,16 @@ std::vector<ListRow> Form1::listedRows() {
 
 void Form1::cmdlock_Click() {
   applyButtons(p_.engine.lockAll(listedRows()));
+  showHeld();
   if (const std::size_t left = p_.engine.leftUnheld(); left > 0 && loaded_) {
     inform(form1text::kNotAllHeld + std::to_string(left) + ".", MsgIcon::Exclamation);
   }
 }
 
-void Form1::cmdunlock_Click() { applyButtons(p_.engine.unlockAll()); }
+void Form1::cmdunlock_Click() {
+  applyButtons(p_.engine.unlockAll());
+  showHeld();
+}
 
 std::string Form1::GetLastDirName(std::string& path) {
   if (path.empty() || path.back() != '\\') path += '\\';
@@ -192,6 +212,8 @@ void Form1::Form_Unload() {
   if (unloaded_) return;
   unloaded_ = true;
   cmdunlock_Click();
+  // The process ends right after: the list is left as one file, not with its log beside it.
+  p_.store.finish();
 }
 
 }  // namespace protect

@@ -34,6 +34,7 @@ class Form1View {
   virtual bool listSelected(int index) = 0;
   virtual void listClear() = 0;
   virtual void listAdd(const Form1Row& row) = 0;  // with small picture 35
+  virtual void listSetPicture(int index, int picture) = 0;  // counting from 1
   virtual void listAddColumn(const std::string& caption) = 0;
   virtual void listSetColumnWidth(int column, int twips) = 0;
   // The two lock buttons.
@@ -66,6 +67,9 @@ inline constexpr const char* kNotAllHeld =
     "The folders are locked, but not everything inside them: at most 16384 files and folders can be held "
     "at once. Left open: ";
 inline constexpr int kFolderPicture = 35;  // of the list's small-icon set, counting from 1
+// A row whose folder this process holds now shows the padlocked folder instead, so a folder left
+// open (in use by another program at lock all) stands out.
+inline constexpr int kHeldPicture = 32;
 }  // namespace form1text
 
 // The message for a store failure inside a command the user started.
@@ -93,6 +97,9 @@ class Form1 {
   // the window is loaded, the caller reports it instead.
   void cmdlock_Click();
   std::size_t contentsLeftUnheld() const { return p_.engine.leftUnheld(); }
+  // Folders another program had open at lock all: the window tries them again for a while.
+  bool folderRetryWanted() const { return p_.engine.anyBusy(); }
+  void retryBusyFolders();
   void cmdunlock_Click();
   void SheenButton1_Click();  // add
   void SheenButton2_Click();  // remove
@@ -120,6 +127,8 @@ class Form1 {
  private:
   void add();
   void applyButtons(ButtonStates states);
+  // Each row's picture tells whether its folder is held now.
+  void showHeld();
   void inform(const std::string& text, platform::MsgIcon icon);
 
   std::vector<ListRow> listedRows();

@@ -24,6 +24,13 @@ std::optional<platform::HandleValue> handleNumber(const core::Field& field) {
 
 }  // namespace
 
+bool isAbsoluteFolderPath(const std::string& path) {
+  const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+  if (path.size() >= 3 && letter(path[0]) && path[1] == ':' && path[2] == '\\') return true;
+  // \\?\C:\..., \\server\share: at least one character after the two backslashes.
+  return path.size() > 2 && path[0] == '\\' && path[1] == '\\' && path[2] != '\\';
+}
+
 LockEngine::LockEngine(platform::FileSystem& fs, platform::Shell& shell, FolderStore& store,
                        std::string systemDirectory)
     : fs_(fs), shell_(shell), store_(store), systemDirectory_(std::move(systemDirectory)), copies_(fs) {}
@@ -35,6 +42,7 @@ LockEngine::~LockEngine() {
 }
 
 ButtonStates LockEngine::lockAll(const std::vector<ListRow>& rows) {
+  busy_.clear();
   {
     StorePass pass(store_);
     copies_.refresh();
@@ -42,7 +50,8 @@ ButtonStates LockEngine::lockAll(const std::vector<ListRow>& rows) {
     // Asked at the first held folder; the answer cannot change while the list is walked.
     std::optional<bool> admin;
     for (const ListRow& row : rows) {
-      if (row.id.empty()) continue;
+      // A row without a usable path gets nothing: not opened, written or notified.
+      if (row.id.empty() || !isAbsoluteFolderPath(row.path)) continue;
       lockOne(row, admin);
       changed.push_back(row.path);
     }
@@ -56,6 +65,22 @@ ButtonStates LockEngine::lockAll(const std::vector<ListRow>& rows) {
 
 void LockEngine::lockOne(const ListRow& row, std::optional<bool>& admin) {
   const std::string key = fs_.nameKey(row.path);
+  holdFolder(row, admin);
+  const std::string ini = row.path + "\\Desktop.ini";
+  // A mark held from an earlier lock all is let go for the write and held again with the rest.
+  letGo(fs_.nameKey(ini));
+  skipOnFailure([&] { copies_.keep(row.path, lockIconValue()); });
+  bool written = false;
+  skipOnFailure([&] {
+    protect::INIwrite::WriteINIKeys(fs_, ini, kSection, {{"IconFile", lockIconValue()}, {"IconIndex", "0"}});
+    written = true;
+  });
+  if (written) marked_.insert(key);
+  fs_.setAttributes(row.path, platform::attr::kSystem);
+}
+
+platform::HandleValue LockEngine::holdFolder(const ListRow& row, std::optional<bool>& admin) {
+  const std::string key = fs_.nameKey(row.path);
   auto it = entries_.find(key);
   platform::HandleValue handle = platform::kInvalidHandle;
   if (it == entries_.end()) {
@@ -63,6 +88,10 @@ void LockEngine::lockOne(const ListRow& row, std::optional<bool>& admin) {
     if (handle != platform::kInvalidHandle) {
       entries_[key] = {handle, {handle}};
       ++open_;
+    } else if (fs_.lastOpenBusy()) {
+      // Common at log-on, when indexers and sync tools start too: tried again for a while.
+      dropBusy(key);
+      busy_.push_back(row);
     }
   } else if (it->second.handle != platform::kInvalidHandle && !held_.count(it->second.handle)) {
     // Held already as the contents of another locked folder: now a lock of its own too.
@@ -75,17 +104,33 @@ void LockEngine::lockOne(const ListRow& row, std::optional<bool>& admin) {
     if (!admin) admin = shell_.isUserAnAdmin();
     if (*admin) skipOnFailure([&] { store_.recordHandle(row.id, handle); });
   }
-  const std::string ini = row.path + "\\Desktop.ini";
-  // A mark held from an earlier lock all is let go for the write and held again with the rest.
-  letGo(fs_.nameKey(ini));
-  skipOnFailure([&] { copies_.keep(row.path, lockIconValue()); });
-  bool written = false;
-  skipOnFailure([&] {
-    protect::INIwrite::WriteINIKeys(fs_, ini, kSection, {{"IconFile", lockIconValue()}, {"IconIndex", "0"}});
-    written = true;
-  });
-  if (written) marked_.insert(key);
-  fs_.setAttributes(row.path, platform::attr::kSystem);
+  return handle;
+}
+
+bool LockEngine::retryBusy() {
+  if (busy_.empty()) return false;
+  StorePass pass(store_);
+  std::optional<bool> admin;
+  std::vector<ListRow> waiting;
+  waiting.swap(busy_);
+  for (const ListRow& row : waiting) {
+    const platform::HandleValue handle = holdFolder(row, admin);
+    if (handle == platform::kInvalidHandle) continue;  // still busy: back in the list; else gone
+    holdContents(handle);
+    shell_.folderChanged(row.path);
+  }
+  return !busy_.empty();
+}
+
+void LockEngine::dropBusy(const std::string& key) {
+  busy_.erase(std::remove_if(busy_.begin(), busy_.end(),
+                             [&](const ListRow& row) { return fs_.nameKey(row.path) == key; }),
+              busy_.end());
+}
+
+bool LockEngine::isHeld(const std::string& path) const {
+  const auto it = entries_.find(fs_.nameKey(path));
+  return it != entries_.end() && it->second.handle != platform::kInvalidHandle;
 }
 
 void LockEngine::holdContents(platform::HandleValue lock) {
@@ -144,12 +189,14 @@ bool LockEngine::letGo(const std::string& key) {
 
 ButtonStates LockEngine::unlockAll() {
   if (std::string dir = fs_.systemDirectory(); !dir.empty()) systemDirectory_ = std::move(dir);
+  busy_.clear();  // unlocked on purpose: no folder is locked behind the user's back
   StorePass pass(store_);
   std::vector<HandleRow> rows;
   skipOnFailure([&] { rows = store_.readAllHandles(); });
   copies_.refresh();
   std::vector<std::string> changed;
   for (const HandleRow& row : rows) {
+    if (!isAbsoluteFolderPath(row.path)) continue;
     releaseOne(row.path, row.handle, {});
     changed.push_back(row.path);
   }
@@ -158,6 +205,7 @@ ButtonStates LockEngine::unlockAll() {
 }
 
 void LockEngine::release(const std::string& path, const core::Field& handle, const std::string& id) {
+  if (!isAbsoluteFolderPath(path)) return;
   releaseOne(path, handle, id);
   shell_.folderChanged(path);
 }
@@ -181,6 +229,7 @@ void LockEngine::releaseOne(const std::string& path, const core::Field& handle, 
   // Only a value this process took for this folder is let go; a value from an earlier run, or
   // one already closed, may now belong to something else of ours.
   const std::string key = fs_.nameKey(path);
+  dropBusy(key);
   if (const auto value = handleNumber(handle)) {
     const auto it = held_.find(*value);
     if (it != held_.end() && fs_.nameKey(it->second.path) == key && (id.empty() || it->second.id == id)) {

@@ -67,6 +67,13 @@ class LockEngine {
     std::vector<std::string> entries;  // name keys of what this lock holds, the folder first
   };
   const std::map<platform::HandleValue, Held>& held() const { return held_; }
+  // Tries again the folders that another program had open at the last lock all; true while some
+  // still cannot be opened. Their marks were written by lock all.
+  bool retryBusy();
+  bool anyBusy() const { return !busy_.empty(); }
+  // Whether this process holds the folder now, as a lock of its own or inside another.
+  bool isHeld(const std::string& path) const;
+
   // Every handle held for locks: folders, their contents and marks.
   std::size_t handlesHeld() const { return open_; }
   // How many entries the last lock all left unheld because kMostHeld was reached.
@@ -83,6 +90,9 @@ class LockEngine {
   };
 
   void lockOne(const ListRow& row, std::optional<bool>& admin);
+  // Holds the folder itself and records it; the handle, or none.
+  platform::HandleValue holdFolder(const ListRow& row, std::optional<bool>& admin);
+  void dropBusy(const std::string& key);
   void holdContents(platform::HandleValue lock);
   void releaseOne(const std::string& path, const core::Field& handle, const std::string& id);
   void dropLock(std::map<platform::HandleValue, Held>::iterator lock);
@@ -99,11 +109,16 @@ class LockEngine {
   std::map<platform::HandleValue, Held> held_;
   std::unordered_map<std::string, Entry> entries_;  // by name key
   std::size_t open_ = 0;
+  std::vector<ListRow> busy_;  // open elsewhere at the last lock all, not held yet
   std::size_t leftUnheld_ = 0;
   // Folders this process wrote the mark into, until released, by name key: two rows may name one
   // folder in different letter cases.
   std::set<std::string> marked_;
 };
+
+// A path the engine may act on: a drive letter with a backslash, a \\?\ path or a UNC path. Any
+// other (empty, relative) would land in the working directory's drive or folder.
+bool isAbsoluteFolderPath(const std::string& path);
 
 // From this many changed folders in one directory on, the directory gets one notice instead of
 // one per folder: each notice makes the shell look the item up again.

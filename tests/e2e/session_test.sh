@@ -115,5 +115,36 @@ check "the file inside Photos can be read again after log-off" bash -c "! wine '
 check "the file inside Photos is unchanged" cmp -s "$root/Photos/secret.txt" <(printf 'not for others\r\n')
 check "Photos has no Desktop.ini after log-off" test ! -e "$root/Photos/Desktop.ini"
 check "Music has its own Desktop.ini back, byte for byte" cmp -s "$root/Music/Desktop.ini" <(printf '[Own]\r\nkeep=1\r\n')
+check "the folder list has no log beside it after log-off" bash -c "test ! -e '$sys/accum.lsb-wal' && test ! -e '$sys/accum.lsb-shm'"
+
+echo "# a row without a path marks nothing"
+cp "$sys/accum.lsb" "$sys/accum.lsb.e2e-good"
+sqlite3 "$sys/accum.lsb" "insert into tab1 (Foldername,Path) values ('no path',NULL),('empty','');"
+rm -f "$c/Desktop.ini"
+pid=$(launch "$exe")
+check "Photos held with a row without a path in the list" wait_locked 'C:\qfv-e2e\Photos'
+# Its "\Desktop.ini" would be the root of the working directory's drive: C: or, here, the Unix root.
+check "no Desktop.ini at the root of drive C" test ! -e "$c/Desktop.ini"
+check "no Desktop.ini at the root of the working directory's drive" test ! -e /Desktop.ini
+wineboot --end-session >/dev/null 2>&1
+for i in $(seq 1 100); do drv alive "$pid" || break; sleep 0.1; done
+check "program ended with the session" bash -c "! wine '$driver_unix' alive $pid"
+
+echo "# a start with a broken folder list changes nothing and ends"
+for kind in zero-byte no-tab1; do
+  rm -f "$sys/accum.lsb"
+  if [ $kind = zero-byte ]; then : >"$sys/accum.lsb"; else sqlite3 "$sys/accum.lsb" "create table other (x);"; fi
+  before=$(mktemp)
+  cp "$sys/accum.lsb" "$before"
+  pid=$(launch "$exe")
+  text=$(drv msgbox "Quillmar Folder Vardel" ok)
+  expect_eq "$kind: the store's error" "Error 1: no such table: tab1" "$text"
+  for i in $(seq 1 100); do drv alive "$pid" || break; sleep 0.1; done
+  check "$kind: the program ended" bash -c "! wine '$driver_unix' alive $pid"
+  check "$kind: the file is byte for byte as it was" cmp -s "$sys/accum.lsb" "$before"
+  check "$kind: nothing left beside it" bash -c "test ! -e '$sys/accum.lsb-wal' && test ! -e '$sys/accum.lsb-journal'"
+  rm -f "$before"
+done
+mv -f "$sys/accum.lsb.e2e-good" "$sys/accum.lsb"
 
 [ $failures = 0 ]

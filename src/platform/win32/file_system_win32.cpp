@@ -26,6 +26,7 @@ std::wstring extendedPath(const std::string& utf8Path) {
 platform::HandleValue FileSystemWin32::openDirectory(const std::string& path, std::uint32_t shareMode) {
   HANDLE h = ::CreateFileW(extendedPath(path).c_str(), FILE_LIST_DIRECTORY, shareMode, nullptr, OPEN_EXISTING,
                            FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  lastOpenBusy_ = h == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_SHARING_VIOLATION;
   if (h == INVALID_HANDLE_VALUE) return platform::kInvalidHandle;
   return static_cast<platform::HandleValue>(reinterpret_cast<std::intptr_t>(h));
 }

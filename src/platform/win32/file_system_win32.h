@@ -11,6 +11,7 @@ std::wstring extendedPath(const std::string& utf8Path);
 class FileSystemWin32 final : public platform::FileSystem {
  public:
   platform::HandleValue openDirectory(const std::string& path, std::uint32_t shareMode) override;
+  bool lastOpenBusy() const override { return lastOpenBusy_; }
   bool closeHandle(platform::HandleValue handle) override;
   std::optional<std::vector<platform::DirEntry>> listHeld(platform::HandleValue directory) override;
   platform::HandleValue holdEntry(const std::string& path, platform::HoldAs as, bool link) override;
@@ -26,6 +27,9 @@ class FileSystemWin32 final : public platform::FileSystem {
   std::string nameKey(const std::string& path) override;
   std::string systemDirectory() override;
   std::string commonDataDirectory() override;
+
+ private:
+  bool lastOpenBusy_ = false;
 };
 
 }  // namespace platform::win32

@@ -223,7 +223,14 @@ HWND Form1Window::create() {
   registerCommands();
   rememberFocus(control(Dir2));
   form_.Form_Load();
+  armBusyRetry();
   return hwnd();
+}
+
+void Form1Window::armBusyRetry() {
+  if (!hwnd() || !form_.folderRetryWanted()) return;
+  busyRetriesLeft_ = kBusyRetries;
+  ::SetTimer(hwnd(), kBusyRetryTimer, kBusyRetryMilliseconds, nullptr);
 }
 
 HFONT Form1Window::fontFor(const Child& c) {
@@ -327,9 +334,13 @@ void Form1Window::registerCommands() {
   for (const auto& [id, handler] : clicks) {
     const bool slow = id == cmdlock || id == cmdunlock;
     onClick(id, [this, handler = handler, slow] {
-      if (!slow) return guarded([&] { (form_.*handler)(); });
-      WaitCursor wait;
-      guarded([&] { (form_.*handler)(); });
+      if (!slow) {
+        guarded([&] { (form_.*handler)(); });
+      } else {
+        WaitCursor wait;
+        guarded([&] { (form_.*handler)(); });
+      }
+      armBusyRetry();
     });
   }
 }
@@ -379,6 +390,13 @@ LRESULT Form1Window::onMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if ((wparam & 0xFFF0) == SC_CLOSE) return 0;
       break;
     case WM_CLOSE: return 0;  // only the Close button dismisses the window, and it only hides it
+    case WM_TIMER:
+      if (wparam == kBusyRetryTimer) {
+        guarded([&] { form_.retryBusyFolders(); });
+        if (!form_.folderRetryWanted() || --busyRetriesLeft_ <= 0) ::KillTimer(hwnd(), kBusyRetryTimer);
+        return 0;
+      }
+      break;
     default: break;
   }
   return FormWindow::onMessage(message, wparam, lparam);
@@ -417,6 +435,14 @@ void Form1Window::listAdd(const protect::Form1Row& row) {
     text.pszText = const_cast<wchar_t*>(sub[i].c_str());
     ::SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(&text));
   }
+}
+
+void Form1Window::listSetPicture(int index, int picture) {
+  LVITEMW item{};
+  item.mask = LVIF_IMAGE;
+  item.iItem = index;
+  item.iImage = picture - 1;
+  ::SendMessageW(control(ListView1), LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
 }
 
 void Form1Window::listAddColumn(const std::string& caption) {

@@ -75,6 +75,7 @@ class Form1Window final : public platform::win32::FormWindow, private protect::F
   bool listSelected(int index) override;
   void listClear() override;
   void listAdd(const protect::Form1Row& row) override;
+  void listSetPicture(int index, int picture) override;
   void listAddColumn(const std::string& caption) override;
   void listSetColumnWidth(int column, int twips) override;
   void setLockEnabled(bool enabled) override;
@@ -84,6 +85,12 @@ class Form1Window final : public platform::win32::FormWindow, private protect::F
   void showDirectories() override;
 
   void enable(int id, bool enabled);
+  // Folders open in another program at lock all are tried again, as the tray icon is.
+  void armBusyRetry();
+  static constexpr UINT_PTR kBusyRetryTimer = 1;
+  static constexpr UINT kBusyRetryMilliseconds = 2000;
+  static constexpr int kBusyRetries = 150;  // five minutes of tries
+  int busyRetriesLeft_ = 0;
 
   DirListSource dirs_;
   platform::Dialogs& dialogs_;

@@ -45,11 +45,15 @@ class FakeFileSystem : public platform::FileSystem {
 
   platform::HandleValue openDirectory(const std::string& path, std::uint32_t shareMode) override {
     calls.push_back("open " + path);
+    lastBusy = false;
     if (!dirs.count(key(path))) return platform::kInvalidHandle;
     // An open handle without sharing, ours or another program's, blocks a new open, and an
     // open without sharing is refused while any handle is open.
     if (const auto it = openPaths.find(key(path)); it != openPaths.end()) {
-      if (it->second.count > 0 && (it->second.unshared > 0 || shareMode == 0)) return platform::kInvalidHandle;
+      if (it->second.count > 0 && (it->second.unshared > 0 || shareMode == 0)) {
+        lastBusy = true;
+        return platform::kInvalidHandle;
+      }
     }
     const platform::HandleValue value = nextHandle;
     nextHandle += 4;
@@ -100,6 +104,18 @@ class FakeFileSystem : public platform::FileSystem {
     return true;
   }
   static constexpr std::uint32_t kShareRead = 1, kShareWrite = 2, kShareDelete = 4;
+
+  bool lastOpenBusy() const override { return lastBusy; }
+  bool lastBusy = false;
+  // The other program lets go of a folder it held.
+  void releaseElsewhere(platform::HandleValue value = 0x9990) {
+    const auto it = handles.find(value);
+    if (it == handles.end()) return;
+    auto& count = openPaths[it->second.path];
+    --count.count;
+    if (it->second.shareMode == 0) --count.unshared;
+    handles.erase(it);
+  }
 
   bool closeHandle(platform::HandleValue handle) override {
     calls.push_back("close " + std::to_string(handle));

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "unit/protect/store_fixture.h"
@@ -136,6 +140,46 @@ TEST(FolderStore, EveryOperationFailsWithSqlitesNumberAndDescription) {
   }
 }
 
+TEST(FolderStore, AFileThatIsNoFolderListIsLeftByteForByte) {
+  testsupport::TempDir dir;
+  const struct Case {
+    const char* name;
+    const char* schema;  // for a database; nullptr leaves the bytes as given
+    std::string bytes;
+    std::string description;
+  } cases[] = {
+      {"zero bytes", nullptr, "", "no such table: tab1"},
+      {"random bytes", nullptr, std::string("SQLite format 3\0", 16) + std::string(2000, '\x5A'),
+       "file is not a database"},
+      {"no tab1", "CREATE TABLE other (x)", "", "no such table: tab1"},
+      {"tab1 without Path", "CREATE TABLE tab1 (ID INTEGER PRIMARY KEY, Foldername TEXT, Handle INTEGER)", "",
+       "no such column: Path"},
+      {"tab1 without Handle", "CREATE TABLE tab1 (ID INTEGER PRIMARY KEY, Foldername TEXT, Path TEXT)", "",
+       "no such column: Handle"},
+  };
+  for (const Case& c : cases) {
+    const std::string path = dir.file(std::string(c.name) + ".lsb");
+    testsupport::writeBytes(path, c.bytes);
+    if (c.schema) core::Database::openExisting(path).execute(c.schema);
+    const std::string before = testsupport::readBytes(path);
+    {
+      SqliteFolderStore store(path);
+      for (int attempt = 0; attempt < 2; ++attempt) {
+        try {
+          store.loadList();
+          ADD_FAILURE() << c.name << ": the list was read";
+        } catch (const core::StoreError& e) {
+          EXPECT_EQ(e.description(), c.description) << c.name;
+        }
+      }
+    }
+    EXPECT_TRUE(testsupport::readBytes(path) == before) << c.name << ": the file changed";
+    for (const char* suffix : {"-wal", "-shm", "-journal"}) {
+      EXPECT_FALSE(std::filesystem::exists(path + suffix)) << c.name << ": " << suffix << " left beside it";
+    }
+  }
+}
+
 TEST(FolderStore, TableWithoutAColumnFailsTheAdd) {
   testsupport::TempDir dir;
   const std::string path = dir.file("accum.lsb");
@@ -169,6 +213,40 @@ TEST(FolderStore, WriteAheadLogWhileInUseRollbackJournalAtRest) {
   EXPECT_EQ(modeSeen(), "delete");
   EXPECT_FALSE(std::filesystem::exists(file.path() + "-wal"));
   EXPECT_EQ(file.pathsAndHandles(), (std::vector<std::string>{"C:\\A|77"}));
+}
+
+// The session ends and the process goes without running destructors: finish leaves one file.
+TEST(FolderStore, FinishLeavesTheListAsOneFileWhileTheStoreLives) {
+  protecttest::StoreFile file;
+  SqliteFolderStore store(file.path());
+  store.addFolder("A", "C:\\A");
+  ASSERT_TRUE(std::filesystem::exists(file.path() + "-wal"));
+  store.finish();
+  for (const char* suffix : {"-wal", "-shm"}) EXPECT_FALSE(std::filesystem::exists(file.path() + suffix)) << suffix;
+  EXPECT_EQ(file.pathsAndHandles(), (std::vector<std::string>{"C:\\A|NULL"}));
+}
+
+// A killed process leaves the log; the next one takes every committed row from it.
+TEST(FolderStore, RowsCommittedBeforeAKillAreThereAfterARestart) {
+  protecttest::StoreFile file;
+  constexpr int kAdds = 200;
+  const pid_t child = ::fork();
+  ASSERT_NE(child, -1);
+  if (child == 0) {
+    SqliteFolderStore store(file.path());
+    for (int i = 0; i < kAdds; ++i) store.addFolder("F" + std::to_string(i), "C:\\F" + std::to_string(i));
+    ::kill(::getpid(), SIGKILL);  // no destructor runs, as when the user's session is cut short
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFSIGNALED(status));
+  EXPECT_TRUE(std::filesystem::exists(file.path() + "-wal")) << "the killed process left its log";
+  SqliteFolderStore restarted(file.path());
+  EXPECT_EQ(restarted.loadList().size(), static_cast<std::size_t>(kAdds));
+  restarted.finish();
+  EXPECT_FALSE(std::filesystem::exists(file.path() + "-wal"));
+  EXPECT_EQ(core::Database::openExisting(file.path()).query("select * from tab1").size(),
+            static_cast<std::size_t>(kAdds));
 }
 
 }  // namespace

@@ -18,11 +18,15 @@ class FakeView : public protect::Form1View {
   void listClear() override {
     rows.clear();
     selected.clear();
+    pictures.clear();
   }
   void listAdd(const protect::Form1Row& row) override {
     rows.push_back(row);
     selected.push_back(false);
+    pictures.push_back(protect::form1text::kFolderPicture);
   }
+  void listSetPicture(int index, int picture) override { pictures.at(static_cast<std::size_t>(index)) = picture; }
+  std::vector<int> pictures;
   void listAddColumn(const std::string& caption) override { columns.push_back({caption, 0}); }
   void listSetColumnWidth(int column, int twips) override {
     columns.at(static_cast<std::size_t>(column)).second = twips;
@@ -79,6 +83,8 @@ class FakeStore : public protect::FolderStore {
     check("deleteFolder");
     std::erase_if(rows, [&](const Row& r) { return std::to_string(r.id) == id; });
   }
+  void finish() override { ++finished; }
+  int finished = 0;
   std::vector<protect::HandleRow> readAllHandles() override {
     check("readAllHandles");
     std::vector<protect::HandleRow> out;

@@ -379,6 +379,7 @@ TEST_F(Form1Test, UnloadUnlocksAllOnce) {
   form.Form_Unload();
   EXPECT_TRUE(fs.handles.empty());
   EXPECT_EQ(fs.closedFolders.size(), 3u) << "each closed once";
+  EXPECT_EQ(store.finished, 1) << "the list is left as one file, once";
   EXPECT_EQ(fs.file("c:\\Data\\Desktop.ini"), nullptr);
   EXPECT_EQ(buttons(), std::make_pair(true, false));
 }
@@ -399,6 +400,27 @@ TEST_F(Form1Test, LockingMoreThanTheEngineHoldsSaysSoOnceTheWindowIsThere) {
             std::string(protect::form1text::kNotAllHeld) + std::to_string(form.contentsLeftUnheld()) + ".");
   EXPECT_EQ(dialogs.shown[0].message.icon, platform::MsgIcon::Exclamation);
   EXPECT_TRUE(form.unlockEnabled()) << "the folders are locked all the same";
+}
+
+TEST_F(Form1Test, EachRowShowsWhetherItsFolderIsHeldAndABusyFolderIsTriedAgain) {
+  load();
+  addFolder({"Data", "Photos"});
+  addFolder({"Data", "Music"});
+  const int held = protect::form1text::kHeldPicture, open = protect::form1text::kFolderPicture;
+  EXPECT_EQ(view.pictures, (std::vector<int>{open, open}));
+  fs.holdElsewhere("c:\\Data\\Music");
+  form.cmdlock_Click();
+  EXPECT_EQ(view.pictures, (std::vector<int>{held, open})) << "Music is open in another program";
+  EXPECT_TRUE(form.folderRetryWanted());
+  EXPECT_EQ(buttons(), std::make_pair(false, true)) << "the buttons as after any lock all";
+  form.retryBusyFolders();
+  EXPECT_EQ(view.pictures, (std::vector<int>{held, open}));
+  fs.releaseElsewhere();
+  form.retryBusyFolders();
+  EXPECT_EQ(view.pictures, (std::vector<int>{held, held}));
+  EXPECT_FALSE(form.folderRetryWanted());
+  form.cmdunlock_Click();
+  EXPECT_EQ(view.pictures, (std::vector<int>{open, open}));
 }
 
 TEST(Form1GetLastDirName, Cases) {

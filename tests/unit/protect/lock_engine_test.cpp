@@ -561,4 +561,79 @@ TEST_F(LockEngineContents, PastTheCeilingTheFoldersStillLockAndTheRestIsCounted)
   EXPECT_EQ(engine.leftUnheld(), left) << "counted again, not added up";
 }
 
+TEST_F(LockEngineTest, AFolderBusyAtLockAllIsTriedAgainUntilItIsHeld) {
+  fs.holdElsewhere("C:\\Data\\B");
+  fs.addFile("C:\\Data\\B\\inside.txt", "b");
+  engine.lockAll(listRows());
+  EXPECT_FALSE(engine.isHeld("C:\\Data\\B"));
+  EXPECT_TRUE(engine.isHeld("C:\\Data\\A"));
+  EXPECT_NE(ini("C:\\Data\\B"), nullptr) << "marked all the same";
+  EXPECT_TRUE(engine.anyBusy());
+  EXPECT_TRUE(engine.retryBusy()) << "still open elsewhere";
+  fs.releaseElsewhere();
+  EXPECT_FALSE(engine.retryBusy());
+  EXPECT_TRUE(engine.isHeld("C:\\Data\\B"));
+  EXPECT_FALSE(fs.allowed("C:\\Data\\B\\inside.txt", protecttest::FakeFileSystem::kShareRead)) << "contents too";
+  std::map<std::string, std::string> recorded;
+  for (const auto& row : store.readAllHandles()) recorded[row.path] = row.handle.value_or("");
+  bool found = false;
+  for (const auto& [value, held] : engine.held()) {
+    if (held.path == "C:\\Data\\B") found = recorded["C:\\Data\\B"] == std::to_string(value);
+  }
+  EXPECT_TRUE(found) << "the late handle is recorded";
+  EXPECT_FALSE(engine.anyBusy());
+  engine.unlockAll();
+  EXPECT_TRUE(fs.handles.empty());
+}
+
+TEST_F(LockEngineTest, UnlockAllAndReleaseEndTheRetries) {
+  fs.holdElsewhere("C:\\Data\\B");
+  engine.lockAll(listRows());
+  engine.unlockAll();
+  EXPECT_FALSE(engine.anyBusy()) << "unlocked on purpose";
+  engine.lockAll(listRows());
+  ASSERT_TRUE(engine.anyBusy());
+  engine.release("C:\\Data\\B", std::nullopt, "");
+  EXPECT_FALSE(engine.anyBusy()) << "a removed row is not locked later";
+  engine.unlockAll();
+  fs.releaseElsewhere();
+  fs.holdElsewhere("C:\\Data\\C", 0x9994);
+  engine.lockAll(listRows());
+  ASSERT_TRUE(engine.anyBusy());
+  // The other program lets go and the folder is deleted before the next try.
+  fs.releaseElsewhere(0x9994);
+  fs.dirs.erase("c:\\data\\c");
+  EXPECT_FALSE(engine.retryBusy()) << "a folder that went away is not tried for ever";
+  EXPECT_FALSE(engine.isHeld("C:\\Data\\C"));
+}
+
+TEST(LockEnginePaths, OnlyAbsolutePathsAreFolders) {
+  const struct {
+    const char* path;
+    bool absolute;
+  } cases[] = {{"C:\\Data", true},      {"c:\\", true},         {"\\\\?\\C:\\Data", true},
+               {"\\\\server\\share", true}, {"", false},             {"Data", false},
+               {"\\Data", false},      {"C:", false},            {"C:Data", false},
+               {"\\\\", false},         {"\\\\\\x", false},        {"1:\\x", false}};
+  for (const auto& c : cases) EXPECT_EQ(protect::isAbsoluteFolderPath(c.path), c.absolute) << c.path;
+}
+
+TEST_F(LockEngineTest, ARowWithoutAUsablePathIsNeverOpenedWrittenOrReleased) {
+  // NULL, empty or relative: "\\Desktop.ini" would be the working drive's root.
+  file.open().execute("insert into tab1 (Foldername,Path) values ('null',NULL),('empty',''),('relative','Data')");
+  fs.addDirectory("Data");
+  fs.calls.clear();
+  engine.lockAll(listRows());
+  engine.release("", std::nullopt, "");
+  engine.release("Data", std::nullopt, "");
+  engine.unlockAll();
+  for (const std::string& call : fs.calls) {
+    if (call.rfind("close ", 0) == 0) continue;  // a handle, not a path
+    EXPECT_NE(call.find("C:\\Data\\"), std::string::npos) << "a call outside the listed folders: " << call;
+  }
+  EXPECT_EQ(fs.file("\\Desktop.ini"), nullptr);
+  EXPECT_EQ(fs.file("Data\\Desktop.ini"), nullptr);
+  for (const std::string& folder : shell.changed) EXPECT_FALSE(folder.empty() || folder == "Data") << folder;
+}
+
 }  // namespace

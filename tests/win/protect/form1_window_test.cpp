@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/win32/file_system_win32.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/text_win32.h"
 #include "support/fakes.h"
 #include "support/sequence.h"
@@ -444,6 +445,50 @@ TEST(Form1Resources, EachIconKeepsItsOwnPicture) {
       EXPECT_NE(drawn[i], drawn[j]) << icons[i].name << " shows the same picture as " << icons[j].name;
     }
   }
+}
+
+// A folder open in another program at lock all shows as not held and is locked once it is let go.
+TEST_F(Form1WindowTest, ABusyFolderIsShownNotHeldAndLockedOnceItIsLetGo) {
+  std::vector<std::filesystem::path> folders;
+  for (const char* name : {"Photos", "Busy"}) {
+    folders.push_back(std::filesystem::absolute(temp.path() / name));
+    std::filesystem::create_directory(folders.back());
+    store->addFolder(name, windowsPath(folders.back()));
+  }
+  window->form().lview_reload();
+  const auto picture = [&](int row) {
+    LVITEMW item{};
+    item.mask = LVIF_IMAGE;
+    item.iItem = row;
+    ::SendMessageW(control(W::ListView1), LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    return item.iImage + 1;
+  };
+  const int held = protect::form1text::kHeldPicture, open = protect::form1text::kFolderPicture;
+  platform::win32::UniqueFile other(::CreateFileW(folders[1].c_str(), FILE_LIST_DIRECTORY, 0, nullptr, OPEN_EXISTING,
+                                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  ASSERT_TRUE(other);
+  click(W::cmdlock);
+  EXPECT_EQ(picture(0), held);
+  EXPECT_EQ(picture(1), open) << "open in another program";
+  EXPECT_FALSE(::IsWindowEnabled(control(W::cmdlock)));
+  EXPECT_TRUE(::IsWindowEnabled(control(W::cmdunlock)));
+  ::ShowWindow(hwnd, SW_SHOW);
+  pump();
+  ::RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  testsupport::saveScreenshot(hwnd, "form1-busy-folder");
+
+  other.reset();
+  // The window tries again every two seconds.
+  for (int i = 0; i < 60 && picture(1) != held; ++i) {
+    pump();
+    ::Sleep(100);
+  }
+  EXPECT_EQ(picture(1), held);
+  EXPECT_TRUE(heldBySomeone(folders[1]));
+  click(W::cmdunlock);
+  EXPECT_EQ(picture(0), open);
+  EXPECT_EQ(picture(1), open);
+  EXPECT_FALSE(heldBySomeone(folders[1]));
 }
 
 TEST_F(Form1WindowTest, LinksOpenTheSitePages) {
