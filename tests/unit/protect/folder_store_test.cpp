@@ -215,6 +215,28 @@ TEST(FolderStore, WriteAheadLogWhileInUseRollbackJournalAtRest) {
   EXPECT_EQ(file.pathsAndHandles(), (std::vector<std::string>{"C:\\A|77"}));
 }
 
+// Another program holds the list locked for writing while the program starts.
+TEST(FolderStore, AListLockedByAnotherProgramFailsTheStartAndIsLeftAsItWas) {
+  protecttest::StoreFile file;
+  file.open().execute("insert into tab1 (Foldername,Path) values ('A','C:\\A')");
+  const std::string before = testsupport::readBytes(file.path());
+  auto other = file.open();
+  other.execute("BEGIN EXCLUSIVE");
+  {
+    SqliteFolderStore store(file.path());
+    try {
+      store.loadList();
+      ADD_FAILURE() << "read a list locked by another program";
+    } catch (const core::StoreError& e) {
+      EXPECT_EQ(e.number(), 5) << e.description();
+      EXPECT_EQ(e.description(), "database is locked");
+    }
+  }
+  other.execute("ROLLBACK");
+  EXPECT_TRUE(testsupport::readBytes(file.path()) == before) << "the file changed";
+  EXPECT_FALSE(std::filesystem::exists(file.path() + "-wal"));
+}
+
 // The session ends and the process goes without running destructors: finish leaves one file.
 TEST(FolderStore, FinishLeavesTheListAsOneFileWhileTheStoreLives) {
   protecttest::StoreFile file;
