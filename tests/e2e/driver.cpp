@@ -21,6 +21,7 @@
 //   mouse-click-id <class> <id>        click the middle of a control with the mouse
 //   windows                            list the visible top-level windows (class, title, process)
 //   file-held <path>                   exit 0 when another program cannot read the file
+//   hold <folder> <ms>                 keep the folder open without sharing for ms, then let go
 //   owner <class>                      print the process id of each top-level window of the class
 //   version <file> <name>              print a string of the file's version resource
 //   launch-in <folder> <exe>           as launch, with the folder as the working directory
@@ -243,6 +244,14 @@ int run(const std::vector<std::wstring>& a) {
     if (h != INVALID_HANDLE_VALUE) ::CloseHandle(h);
     std::printf("%lu\n", error);
     return error == ERROR_SHARING_VIOLATION ? 0 : 1;
+  }
+  if (cmd == L"hold") {  // another program keeps a folder open without sharing for a while
+    HANDLE h = ::CreateFileW(arg(1).c_str(), FILE_LIST_DIRECTORY, 0, nullptr, OPEN_EXISTING,
+                             FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return fail("cannot hold the folder");
+    ::Sleep(num(2, 3000));
+    ::CloseHandle(h);
+    return 0;
   }
   if (cmd == L"file-held") {  // another program cannot read the file
     HANDLE h = ::CreateFileW(arg(1).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,

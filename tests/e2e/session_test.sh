@@ -121,8 +121,14 @@ echo "# a row without a path marks nothing"
 cp "$sys/accum.lsb" "$sys/accum.lsb.e2e-good"
 sqlite3 "$sys/accum.lsb" "insert into tab1 (Foldername,Path) values ('no path',NULL),('empty','');"
 rm -f "$c/Desktop.ini"
+# Music is open in another program for the first seconds of this start.
+wine "$driver_unix" hold 'C:\qfv-e2e\Music' 4000 >/dev/null 2>&1 &
+holder=$!
+sleep 1
 pid=$(launch "$exe")
 check "Photos held with a row without a path in the list" wait_locked 'C:\qfv-e2e\Photos'
+wait $holder
+check "Music, busy at start-up, is locked once the other program lets go" wait_locked 'C:\qfv-e2e\Music'
 # Its "\Desktop.ini" would be the root of the working directory's drive: C: or, here, the Unix root.
 check "no Desktop.ini at the root of drive C" test ! -e "$c/Desktop.ini"
 check "no Desktop.ini at the root of the working directory's drive" test ! -e /Desktop.ini
