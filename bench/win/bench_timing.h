@@ -31,6 +31,8 @@ double microsecondsEach(int n, F&& f) {
   return took.count() / n;
 }
 
+inline double least(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
+
 inline double median(std::vector<double> v) {
   std::sort(v.begin(), v.end());
   return v[v.size() / 2];

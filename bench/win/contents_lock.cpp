@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_timing.h"
 #include "core/sqlite_db.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/shell_win32.h"
@@ -26,11 +27,8 @@ using Clock = std::chrono::steady_clock;
 double msSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
-double least(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
-double median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
+using bench::least;
+using bench::median;
 
 struct Entry {
   std::wstring path;
