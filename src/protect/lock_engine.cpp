@@ -65,7 +65,7 @@ ButtonStates LockEngine::lockAll(const std::vector<ListRow>& rows) {
 
 void LockEngine::lockOne(const ListRow& row, std::optional<bool>& admin) {
   const std::string key = fs_.nameKey(row.path);
-  holdFolder(row, admin);
+  holdFolder(row, key, admin);
   const std::string ini = row.path + "\\Desktop.ini";
   // A mark held from an earlier lock all is let go for the write and held again with the rest.
   letGo(fs_.nameKey(ini));
@@ -79,8 +79,7 @@ void LockEngine::lockOne(const ListRow& row, std::optional<bool>& admin) {
   fs_.setAttributes(row.path, platform::attr::kSystem);
 }
 
-platform::HandleValue LockEngine::holdFolder(const ListRow& row, std::optional<bool>& admin) {
-  const std::string key = fs_.nameKey(row.path);
+platform::HandleValue LockEngine::holdFolder(const ListRow& row, const std::string& key, std::optional<bool>& admin) {
   auto it = entries_.find(key);
   platform::HandleValue handle = platform::kInvalidHandle;
   if (it == entries_.end()) {
@@ -114,7 +113,7 @@ bool LockEngine::retryBusy() {
   std::vector<ListRow> waiting;
   waiting.swap(busy_);
   for (const ListRow& row : waiting) {
-    const platform::HandleValue handle = holdFolder(row, admin);
+    const platform::HandleValue handle = holdFolder(row, fs_.nameKey(row.path), admin);
     if (handle == platform::kInvalidHandle) continue;  // still busy: back in the list; else gone
     holdContents(handle);
     shell_.folderChanged(row.path);
@@ -123,9 +122,9 @@ bool LockEngine::retryBusy() {
 }
 
 void LockEngine::dropBusy(const std::string& key) {
-  busy_.erase(std::remove_if(busy_.begin(), busy_.end(),
-                             [&](const ListRow& row) { return fs_.nameKey(row.path) == key; }),
-              busy_.end());
+  busy_.erase(
+      std::remove_if(busy_.begin(), busy_.end(), [&](const ListRow& row) { return fs_.nameKey(row.path) == key; }),
+      busy_.end());
 }
 
 bool LockEngine::isHeld(const std::string& path) const {
@@ -159,8 +158,9 @@ void LockEngine::holdContents(platform::HandleValue lock) {
           continue;
         }
         const bool mark = marked && !item.directory && core::asciiLower(item.name) == "desktop.ini";
-        const platform::HoldAs as =
-            item.directory ? platform::HoldAs::Directory : mark ? platform::HoldAs::Mark : platform::HoldAs::File;
+        const platform::HoldAs as = item.directory ? platform::HoldAs::Directory
+                                    : mark         ? platform::HoldAs::Mark
+                                                   : platform::HoldAs::File;
         entry.handle = fs_.holdEntry(path, as, item.link);
         if (entry.handle == platform::kInvalidHandle) {
           // In use by another program or refused: skipped, the rest goes on.

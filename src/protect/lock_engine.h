@@ -86,12 +86,12 @@ class LockEngine {
   // A held path, shared by every lock whose folder holds it (a listed folder inside another).
   struct Entry {
     platform::HandleValue handle = platform::kInvalidHandle;  // none while let go for a write
-    std::vector<platform::HandleValue> owners;               // the locks, by folder handle
+    std::vector<platform::HandleValue> owners;                // the locks, by folder handle
   };
 
   void lockOne(const ListRow& row, std::optional<bool>& admin);
-  // Holds the folder itself and records it; the handle, or none.
-  platform::HandleValue holdFolder(const ListRow& row, std::optional<bool>& admin);
+  // Holds the folder itself (key: its name key) and records it; the handle, or none.
+  platform::HandleValue holdFolder(const ListRow& row, const std::string& key, std::optional<bool>& admin);
   void dropBusy(const std::string& key);
   void holdContents(platform::HandleValue lock);
   void releaseOne(const std::string& path, const core::Field& handle, const std::string& id);

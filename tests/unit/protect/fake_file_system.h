@@ -109,12 +109,7 @@ class FakeFileSystem : public platform::FileSystem {
   bool lastBusy = false;
   // The other program lets go of a folder it held.
   void releaseElsewhere(platform::HandleValue value = 0x9990) {
-    const auto it = handles.find(value);
-    if (it == handles.end()) return;
-    auto& count = openPaths[it->second.path];
-    --count.count;
-    if (it->second.shareMode == 0) --count.unshared;
-    handles.erase(it);
+    if (const auto it = handles.find(value); it != handles.end()) untrack(it);
   }
 
   bool closeHandle(platform::HandleValue handle) override {
@@ -123,10 +118,7 @@ class FakeFileSystem : public platform::FileSystem {
     const auto it = handles.find(handle);
     if (it == handles.end()) return false;
     if (dirs.count(it->second.path)) closedFolders.push_back(handle);
-    auto& count = openPaths[it->second.path];
-    --count.count;
-    if (it->second.shareMode == 0) --count.unshared;
-    handles.erase(it);
+    untrack(it);
     return true;
   }
   std::optional<std::uint32_t> attributes(const std::string& path) override {
@@ -218,6 +210,12 @@ class FakeFileSystem : public platform::FileSystem {
     int unshared = 0;
   };
   std::map<std::string, OpenCount> openPaths;
+  void untrack(std::map<platform::HandleValue, Open>::iterator it) {
+    auto& count = openPaths[it->second.path];
+    --count.count;
+    if (it->second.shareMode == 0) --count.unshared;
+    handles.erase(it);
+  }
   void track(platform::HandleValue value, const Open& open) {
     handles[value] = open;
     auto& count = openPaths[open.path];

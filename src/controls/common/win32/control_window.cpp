@@ -98,7 +98,7 @@ void ControlWindowBase::setEnabledFlag(bool enabled) {
   if (hwnd() && (::IsWindowEnabled(hwnd()) != FALSE) != enabled) ::EnableWindow(hwnd(), enabled);
 }
 
-bool ControlWindowBase::makeFont(const FontSpec& font) {
+platform::win32::UniqueFont makeControlFont(const FontSpec& font) {
   const std::wstring face = platform::win32::widen(font.face);
   platform::win32::FontRequest request;
   request.face = face.c_str();
@@ -107,7 +107,11 @@ bool ControlWindowBase::makeFont(const FontSpec& font) {
   request.italic = font.italic;
   request.underline = font.underline;
   request.strikeout = font.strikeout;
-  platform::win32::UniqueFont created = platform::win32::makeFont(request);
+  return platform::win32::makeFont(request);
+}
+
+bool ControlWindowBase::makeFont(const FontSpec& font) {
+  platform::win32::UniqueFont created = makeControlFont(font);
   if (!created) return false;
   fontSpec_ = font;
   text_.reset();

@@ -20,6 +20,9 @@
 
 namespace controls::common::win32 {
 
+// A control's font as the one font maker makes it; empty when GDI refuses.
+platform::win32::UniqueFont makeControlFont(const FontSpec& font);
+
 struct ControlArgs {
   const wchar_t* className = nullptr;
   HWND parent = nullptr;

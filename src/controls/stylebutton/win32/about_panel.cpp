@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "controls/common/win32/control_window.h"
 #include "controls/stylebutton/style_button.h"
 #include "platform/win32/gdi.h"
 #include "platform/win32/text_win32.h"
@@ -54,15 +55,7 @@ std::unique_ptr<AboutPanel> AboutPanel::make(HWND control) {
 HFONT AboutPanel::font(const common::FontSpec& wanted) {
   for (const auto& [made, font] : fonts_)
     if (made == wanted) return font.get();
-  const std::wstring face = platform::win32::widen(wanted.face);
-  platform::win32::FontRequest request;
-  request.face = face.c_str();
-  request.points = wanted.size;
-  request.bold = wanted.bold;
-  request.italic = wanted.italic;
-  request.underline = wanted.underline;
-  request.strikeout = wanted.strikeout;
-  platform::win32::UniqueFont made = platform::win32::makeFont(request);
+  platform::win32::UniqueFont made = common::win32::makeControlFont(wanted);
   if (!made) return nullptr;
   fonts_.emplace_back(wanted, std::move(made));
   return fonts_.back().second.get();
